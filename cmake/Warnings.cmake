@@ -1,0 +1,39 @@
+# Every target of ours builds with warnings as errors; third-party headers are included as
+# system headers by their imported targets, so they do not trip these.
+function(zentyra_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# A library target for one layer: the .cpp files of its folder, headers found through src/.
+function(zentyra_layer name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    add_library(zentyra_${name} INTERFACE)
+    add_library(zentyra::${name} ALIAS zentyra_${name})
+    target_include_directories(zentyra_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(zentyra_${name} INTERFACE ${ARG_DEPENDS})
+    return()
+  endif()
+  add_library(zentyra_${name} STATIC ${sources})
+  add_library(zentyra::${name} ALIAS zentyra_${name})
+  target_include_directories(zentyra_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(zentyra_${name} PUBLIC ${ARG_DEPENDS})
+  zentyra_warnings(zentyra_${name})
+endfunction()
+
+# One GoogleTest executable per area (the .cpp files of its folder), registered with CTest.
+function(zentyra_test name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    ZENTYRA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    ZENTYRA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  zentyra_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()

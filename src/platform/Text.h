@@ -1,0 +1,26 @@
+#pragma once
+// Unicode helpers. Text in the core is UTF-8 std::string; the record layouts and the
+// character limits that the suite's files define count UTF-16 units, so those limits are
+// applied through these functions.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zentyra {
+
+// Invalid sequences decode as U+FFFD; never fails.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// Unpaired surrogates encode as U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view utf16);
+bool IsValidUtf8(std::string_view bytes);
+
+// Number of UTF-16 units the UTF-8 text takes.
+std::size_t Utf16Length(std::string_view utf8);
+// The longest prefix of at most maxUnits UTF-16 units; a surrogate pair is never split.
+std::string TruncateToUtf16Units(std::string_view utf8, std::size_t maxUnits);
+
+// Lower case as the suite's file names need it: ASCII and the Latin-1 letters.
+std::string ToLower(std::string_view utf8);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+} // namespace zentyra
