@@ -16,12 +16,14 @@ std::string ParentPath(std::string_view path);
 // The part after the last separator.
 std::string FileName(std::string_view path);
 bool IsAbsolutePath(std::string_view path);
+// "C:", "C:\..." or "C:/...": a Windows drive path, which names nothing here.
+bool HasDriveLetter(std::string_view path);
 
 // The path of an existing file or directory whose components match `path` without regard to
 // case, checked from the longest prefix that exists as spelt; `path` itself (separators
 // normalised) when nothing matches.
 std::string ResolveCaseInsensitive(std::string_view path);
-bool FileExists(std::string_view path);    // a regular file (after case-insensitive lookup)
+bool FileExists(std::string_view path); // a regular file (after case-insensitive lookup)
 bool DirectoryExists(std::string_view path);
 
 // Absolute path of the running executable ("/proc/self/exe"); empty if it cannot be read.
