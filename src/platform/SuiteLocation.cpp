@@ -1,0 +1,50 @@
+#include "platform/SuiteLocation.h"
+
+#include "platform/Path.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace zentyra {
+
+namespace {
+
+std::string suiteOverride;
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
+        path.pop_back();
+    return path;
+}
+
+std::string MakeAbsolute(std::string_view directory) {
+    const std::string path = ToSlashes(directory);
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return WithoutTrailingSeparators(path);
+    return WithoutTrailingSeparators(absolute.lexically_normal().string());
+}
+
+} // namespace
+
+void SetSuiteOverride(std::string_view directory) {
+    suiteOverride = directory.empty() ? std::string() : MakeAbsolute(directory);
+}
+
+std::string SuiteDirectory() {
+    if (!suiteOverride.empty()) return suiteOverride;
+    if (const char* fromEnvironment = std::getenv(kSuiteEnvironmentVariable);
+        fromEnvironment != nullptr && *fromEnvironment != '\0') {
+        return MakeAbsolute(fromEnvironment);
+    }
+    // The executable lives in the suite's Bin folder: two cuts at the last separator give the
+    // suite folder.
+    return ParentPath(ExecutableDirectory());
+}
+
+std::string ExecutableDirectory() {
+    return ParentPath(ExecutablePath());
+}
+
+} // namespace zentyra
