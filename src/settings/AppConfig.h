@@ -34,6 +34,9 @@ struct AppConfig {
 
 // The process-wide record (all zero until read).
 AppConfig& appConfig();
+// appConfig() from and to the suite INI file of InstallConfig::instance() (SuiteIniPath()).
+bool ReadAppConfig();
+bool WriteAppConfig();
 
 // The command-line selection switch: 0 all ticked, 1 compact, 2 last saved configuration.
 int& selectionMode();

@@ -11,10 +11,29 @@ namespace zentyra {
 class InstallConfig {
 public:
     enum Key {
-        InstallDirProg, InstallDirData, InstallDirDocs, BinDir, LanguageDir, LanguageName,
-        LinilDir, TmpDir, CfgDir, PrjWorkDir, PrjTextures, HiddenDir, ModelDirFurn,
-        ModelDirRoom, BinModelsLum, LmDir, PrjDir, PrjImpExpDir, FotomDir, FotomName, DbDir,
-        DbName, KeyCount
+        InstallDirProg,
+        InstallDirData,
+        InstallDirDocs,
+        BinDir,
+        LanguageDir,
+        LanguageName,
+        LinilDir,
+        TmpDir,
+        CfgDir,
+        PrjWorkDir,
+        PrjTextures,
+        HiddenDir,
+        ModelDirFurn,
+        ModelDirRoom,
+        BinModelsLum,
+        LmDir,
+        PrjDir,
+        PrjImpExpDir,
+        FotomDir,
+        FotomName,
+        DbDir,
+        DbName,
+        KeyCount
     };
     static constexpr const char* kSection = "OrvantaInstallCfg";
     static const char* keyName(Key key);
@@ -28,6 +47,8 @@ public:
 
     const std::string& value(Key key) const { return values_[key]; }
     const std::string& suiteDirectory() const { return suiteDirectory_; }
+    // The INSTALL.INI file that was read (or would have been: it need not exist).
+    const std::string& installIniPath() const { return installIniPath_; }
     const std::string& installDirProg() const { return values_[InstallDirProg]; }
     const std::string& installDirData() const { return values_[InstallDirData]; }
     const std::string& installDirDocs() const { return values_[InstallDirDocs]; }
@@ -44,6 +65,7 @@ public:
 
 private:
     std::string suiteDirectory_;
+    std::string installIniPath_;
     std::array<std::string, KeyCount> values_;
 };
 

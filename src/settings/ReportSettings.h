@@ -13,6 +13,18 @@ namespace zentyra {
 void SetSettingsWritable(bool writable);
 bool SettingsWritable();
 
+class InstallConfig;
+
+// The suite INI file: ORV.INI in cfgDir, matched without regard to case ("Orv.ini" is the same
+// file). Empty when cfgDir is empty, so nothing is read or written at the root of the file
+// system.
+std::string SuiteIniPath(std::string_view cfgDir);
+// The same for InstallConfig::instance(). When its cfgDir is empty this reports, once per
+// process, that the settings use their defaults and nothing is saved.
+std::string SuiteIniPath();
+// Lets the notice above be given again (tests).
+void ResetMissingConfigDirectoryNotice();
+
 class ReportSettings {
 public:
     static constexpr const char* kCommonSection = "OrvCfg_Common";
@@ -21,15 +33,25 @@ public:
     // Keys by save position: 0 "Sistema di misura", 1..4 the margins (left, right, top,
     // bottom), 5 "Logo Alignment", 6..11 "Address1".."Address6".
     enum SaveKey {
-        UnitSystemKey, MarginLeftKey, MarginRightKey, MarginTopKey, MarginBottomKey,
-        LogoAlignmentKey, Address1Key, Address6Key = Address1Key + 5, SaveKeyCount
+        UnitSystemKey,
+        MarginLeftKey,
+        MarginRightKey,
+        MarginTopKey,
+        MarginBottomKey,
+        LogoAlignmentKey,
+        Address1Key,
+        Address6Key = Address1Key + 5,
+        SaveKeyCount
     };
     static const char* saveKeyName(int key);
     static constexpr std::size_t kTextUnits = 99; // 100 with the terminator
 
     // iniPath is the suite INI file; empty means there is no configuration directory: every
     // value is a default and nothing is ever written.
+    // Defaults of the language and database names come from InstallConfig::instance().
     explicit ReportSettings(std::string iniPath);
+    // The same with the defaults taken from `defaults`.
+    ReportSettings(std::string iniPath, const InstallConfig& defaults);
 
     // The process-wide record for InstallConfig::instance().cfgDir(), created on first use.
     // An empty cfgDir reports one message and gives the record without a file.
@@ -60,7 +82,12 @@ public:
     std::array<std::string, 6> address;
 
 private:
+    std::string readPathValue(const char* key, const std::string& fallback) const;
+
     std::string iniPath_;
+    std::string defaultLanguageName_;
+    std::string defaultDbDir_;
+    std::string defaultDbName_;
 };
 
 } // namespace zentyra
