@@ -1,0 +1,88 @@
+#include "app/CommandLine.h"
+
+#include "settings/AppConfig.h"
+
+#include <array>
+#include <string_view>
+
+namespace zentyra {
+namespace {
+
+struct ValueOption {
+    std::string_view name;
+    std::string CommandLine::*field;
+};
+
+constexpr std::array kValueOptions{
+    ValueOption{"--suite", &CommandLine::suiteDirectory},
+    ValueOption{"--dump-tree", &CommandLine::dumpTreePath},
+};
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    if (!arguments.empty()) line.selectionMode = SelectionModeFromArgument(arguments.front());
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.empty() || argument.front() != '-') {
+            if (line.projectPath.empty()) line.projectPath = argument;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h" || argument == "-?") {
+            line.help = true;
+            continue;
+        }
+        std::string_view name = argument;
+        std::string_view inlineValue;
+        bool hasInlineValue = false;
+        if (auto equals = name.find('='); name.starts_with("--") && equals != name.npos) {
+            inlineValue = name.substr(equals + 1);
+            name = name.substr(0, equals);
+            hasInlineValue = true;
+        }
+        bool known = false;
+        for (const ValueOption& option : kValueOptions) {
+            if (name != option.name) continue;
+            known = true;
+            if (hasInlineValue) {
+                line.*option.field = std::string(inlineValue);
+            } else if (i + 1 < arguments.size()) {
+                line.*option.field = arguments[++i];
+            } else {
+                line.error = "option " + std::string(name) + " needs a value";
+                return line;
+            }
+            if ((line.*option.field).empty()) {
+                line.error = "option " + std::string(name) + " needs a non-empty value";
+                return line;
+            }
+        }
+        if (known) continue;
+        if (name.starts_with("--")) {
+            line.error = "unknown option " + std::string(name);
+            return line;
+        }
+        line.ignoredFlags.push_back(argument);
+    }
+    return line;
+}
+
+std::string CommandLineHelp(const std::string& programName) {
+    return "usage: " + programName +
+           " [-compact|-full|-lastCfg] [--suite DIR] [--dump-tree FILE.json] PROJECT.xml\n"
+           "\n"
+           "Reads a lighting project file and builds its report.\n"
+           "\n"
+           "  -compact            first argument only: tick the compact default set of pieces\n"
+           "  -full               first argument only: tick every chapter and piece (default)\n"
+           "  -lastCfg            first argument only: tick what was last saved as the default\n"
+           "  --suite DIR         the suite folder holding INSTALL.INI (default: $ZENTYRA_SUITE,\n"
+           "                      else the parent of the executable's folder)\n"
+           "  --dump-tree FILE    write the project data, print elements and report tree as JSON\n"
+           "                      and exit (headless; settings are read, never written)\n"
+           "  -h, --help          show this help\n";
+}
+
+} // namespace zentyra
