@@ -171,25 +171,11 @@ void AppendPadded(std::string& out, std::string_view text, const ConversionSpec&
     if (spec.leftAlign) out.append(padding, ' ');
 }
 
-void AppendUtf8(std::string& out, unsigned long long value) {
+// A %c or %lc argument as UTF-8; values that are no code point print as U+FFFD.
+void AppendCharacter(std::string& out, unsigned long long value) {
     if (value == 0) return; // a NUL character ends nothing in our strings; leave it out
     const bool valid = value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-    const auto cp = static_cast<char32_t>(valid ? value : 0xFFFD);
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    AppendUtf8(out, static_cast<char32_t>(valid ? value : 0xFFFD));
 }
 
 // The unsigned value a negative integer shows as in the width its length modifier names.
@@ -204,9 +190,9 @@ void AppendInteger(std::string& out, const ConversionSpec& spec, const FormatArg
     const char conversion = spec.conversion;
     if (conversion == 'c') {
         std::string character;
-        AppendUtf8(character, arg.isUnsigned()
-                                  ? arg.unsignedInteger()
-                                  : static_cast<unsigned long long>(std::max(arg.integer(), 0LL)));
+        AppendCharacter(character, arg.isUnsigned() ? arg.unsignedInteger()
+                                                    : static_cast<unsigned long long>(
+                                                          std::max(arg.integer(), 0LL)));
         AppendPadded(out, character, spec);
         return;
     }

@@ -52,16 +52,6 @@ char32_t DecodeOne(const unsigned char* bytes, std::size_t size, std::size_t& us
     return std::min(value, kLastCodePoint);
 }
 
-void AppendUnits(std::u16string& out, char32_t value) {
-    if (value > 0xFFFF) {
-        value -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (value >> 10));
-        out += static_cast<char16_t>(0xDC00 + (value & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(value);
-    }
-}
-
 char16_t SwapBytes(char16_t unit) {
     return static_cast<char16_t>(((unit & 0xFF) << 8) | (unit >> 8));
 }
@@ -74,7 +64,7 @@ std::u16string DecodeSuiteUtf8(std::string_view bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     for (std::size_t at = 0; at < bytes.size();) {
         std::size_t used = 0;
-        AppendUnits(out, DecodeOne(data + at, bytes.size() - at, used));
+        AppendUtf16(out, DecodeOne(data + at, bytes.size() - at, used));
         at += used;
     }
     return out;

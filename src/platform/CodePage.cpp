@@ -23,16 +23,6 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
-    if (cp >= 0x10000) {
-        const char32_t v = cp - 0x10000;
-        out += static_cast<char16_t>(0xD800 + (v >> 10));
-        out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(cp);
-    }
-}
-
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::u16string wide;
     wide.reserve(bytes.size());
@@ -161,8 +151,7 @@ std::string IconvToUtf8(iconv_t cd, std::string_view bytes) {
         const int error = result == static_cast<std::size_t>(-1) ? errno : 0;
         for (const char* p = buffer.data(); p + 4 <= out; p += 4) {
             const char32_t cp = ReadUtf32LE(p);
-            AppendCodePoint(wide,
-                            cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) ? cp : kReplacement);
+            AppendUtf16(wide, cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF) ? cp : kReplacement);
         }
         if (error == E2BIG) continue;
         if (error != 0) {

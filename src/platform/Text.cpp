@@ -59,6 +59,8 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
     return cp;
 }
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -76,6 +78,18 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+void AppendUtf16(std::u16string& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        const char32_t v = cp - 0x10000;
+        out += static_cast<char16_t>(0xD800 + (v >> 10));
+        out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
+    } else {
+        out += static_cast<char16_t>(cp);
+    }
+}
+
+namespace {
 
 std::size_t UnitsOf(char32_t cp) {
     return cp >= 0x10000 ? 2 : 1;
@@ -95,14 +109,7 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
-        if (cp >= 0x10000) {
-            const char32_t v = cp - 0x10000;
-            out += static_cast<char16_t>(0xD800 + (v >> 10));
-            out += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(cp);
-        }
+        AppendUtf16(out, DecodeUtf8(utf8, pos));
     }
     return out;
 }

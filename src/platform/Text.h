@@ -14,6 +14,11 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 bool IsValidUtf8(std::string_view bytes);
 
+// One code point appended in UTF-8 or as UTF-16 units (a surrogate pair above U+FFFF). The
+// caller passes a valid code point.
+void AppendUtf8(std::string& out, char32_t cp);
+void AppendUtf16(std::u16string& out, char32_t cp);
+
 // Number of UTF-16 units the UTF-8 text takes.
 std::size_t Utf16Length(std::string_view utf8);
 // The longest prefix of at most maxUnits UTF-16 units; a surrogate pair is never split.
