@@ -3,6 +3,7 @@
 #include "app/TreeDump.h"
 #include "document/ProjectFile.h"
 #include "language/KLanguageManagerGeneric.h"
+#include "pieces/PieceFactory.h"
 #include "platform/Messages.h"
 #include "platform/Path.h"
 #include "platform/SuiteLocation.h"
@@ -50,7 +51,7 @@ int RunHeadless(const CommandLine& line) {
     selectionMode() = line.selectionMode;
     ReadAppConfig();
 
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load(line.projectPath);
     int status = project.xmlLoaded() ? 0 : 1;
 

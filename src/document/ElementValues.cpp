@@ -123,8 +123,7 @@ int ParseInteger(std::string_view text) {
         if (magnitude <= kLimit) magnitude = magnitude * 10 + (text[i] - '0');
     }
     if (negative) {
-        return magnitude >= kLimit ? std::numeric_limits<int>::min()
-                                   : static_cast<int>(-magnitude);
+        return magnitude >= kLimit ? std::numeric_limits<int>::min() : static_cast<int>(-magnitude);
     }
     return magnitude >= kLimit ? std::numeric_limits<int>::max() : static_cast<int>(magnitude);
 }

@@ -23,7 +23,8 @@ int ElementId(const TiXmlElement& element) {
 
 } // namespace
 
-ProjectFile::ProjectFile() : xml(std::make_unique<TiXmlDocument>()), tree(this) {}
+ProjectFile::ProjectFile(PieceFactory pieceFactory)
+    : xml(std::make_unique<TiXmlDocument>()), tree(this, std::move(pieceFactory)) {}
 
 // The tree goes first: its items point at the project, the entries into the XML document.
 ProjectFile::~ProjectFile() {

@@ -26,7 +26,7 @@ struct PrintElementEntry {
 
 class ProjectFile {
 public:
-    ProjectFile();
+    explicit ProjectFile(PieceFactory pieceFactory);
     ~ProjectFile();
     ProjectFile(const ProjectFile&) = delete;
     ProjectFile& operator=(const ProjectFile&) = delete;

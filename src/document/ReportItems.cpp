@@ -27,7 +27,9 @@ constexpr std::array<ChapterInfo, 9> kChapters = {{
 
 } // namespace
 
-CPiece* CBasePiece::AsPiece() { return IsPiece() ? static_cast<CPiece*>(this) : nullptr; }
+CPiece* CBasePiece::AsPiece() {
+    return IsPiece() ? static_cast<CPiece*>(this) : nullptr;
+}
 
 const CPiece* CBasePiece::AsPiece() const {
     return IsPiece() ? static_cast<const CPiece*>(this) : nullptr;
@@ -46,8 +48,12 @@ std::string CChapter::GetTitleText(bool usePrintLanguage) const {
     return number == 0 ? std::string() : LanguageString(usePrintLanguage, number);
 }
 
-int CPiece::Draw(ReportPainter& /*painter*/) { return 0; }
+int CPiece::Draw(ReportPainter& /*painter*/) {
+    return 0;
+}
 
-bool CPiece::StartsNewPage(ReportPainter& /*painter*/) { return true; }
+bool CPiece::StartsNewPage(ReportPainter& /*painter*/) {
+    return true;
+}
 
 } // namespace zentyra

@@ -1,11 +1,6 @@
 #include "document/ReportTree.h"
 
-#include "document/AppendixPieces.h"
-#include "document/LuminairePieces.h"
-#include "document/PicturePieces.h"
 #include "document/ProjectFile.h"
-#include "document/ProjectPieces.h"
-#include "document/ResultPiece.h"
 #include "settings/AppConfig.h"
 
 #include <algorithm>
@@ -16,56 +11,6 @@
 namespace zentyra {
 
 namespace {
-
-template <class Piece>
-std::unique_ptr<CPiece> Make(ProjectFile* project, int type, int elementId, int projectMode) {
-    return std::make_unique<Piece>(project, type, elementId, projectMode);
-}
-
-std::unique_ptr<CPiece> MakePiece(ProjectFile* project, int type, int elementId, int mode) {
-    switch (type) {
-    case kPieceGeneralInfo:
-        return Make<CPiece_GeneralInfo>(project, type, elementId, mode);
-    case kPiecePlaceInfo:
-        return Make<CPiece_PlaceInfo>(project, type, elementId, mode);
-    case kPieceRoadAppa:
-        return Make<CPiece_RoadAppa>(project, type, elementId, mode);
-    case kPieceEnergeticCalc:
-        return Make<CPiece_EnergeticCalc>(project, type, elementId, mode);
-    case kPieceQualitaImpianto:
-        return Make<CPiece_QualitaImpianto>(project, type, elementId, mode);
-    case kPiecePlantView:
-        return Make<CPiece_PlantView>(project, type, elementId, mode);
-    case kPieceLatView:
-        return Make<CPiece_LatView>(project, type, elementId, mode);
-    case kPieceFrontView:
-        return Make<CPiece_FrontView>(project, type, elementId, mode);
-    case kPieceLabelView:
-        return Make<CPiece_LabelView>(project, type, elementId, mode);
-    case kPieceLuminaireInfo:
-        return Make<CPiece_LuminaireInfo>(project, type, elementId, mode);
-    case kPieceLampInfo:
-        return Make<CPiece_LampInfo>(project, type, elementId, mode);
-    case kPieceLuminairePos:
-        return Make<CPiece_LuminairePos>(project, type, elementId, mode);
-    case kPieceLuminaireAim:
-        return Make<CPiece_LuminaireAim>(project, type, elementId, mode);
-    case kPieceElectricLines:
-        return Make<CPiece_ElectricLines>(project, type, elementId, mode);
-    case kPieceEconomicCalc:
-        return Make<CPiece_EconomicCalc>(project, type, elementId, mode);
-    case kPieceIndex:
-        return Make<CPiece_Index>(project, type, elementId, mode);
-    case kPieceScreenShot:
-        return Make<CPiece_ScreenShot>(project, type, elementId, mode);
-    case kPieceRendering:
-        return Make<CPiece_Rendering>(project, type, elementId, mode);
-    case kPieceResult:
-        return Make<CPiece_Result>(project, type, elementId, mode);
-    default:
-        return nullptr;
-    }
-}
 
 // What the compact report (-compact) ticks.
 bool CompactSelected(bool isChapter, int type) {
@@ -89,7 +34,7 @@ CChapter* ReportTree::AddChapter(int id) {
 
 CPiece* ReportTree::AddPiece(int type, int elementId) {
     const int mode = project_ ? project_->ProjectMode() : 0;
-    std::unique_ptr<CPiece> piece = MakePiece(project_, type, elementId, mode);
+    std::unique_ptr<CPiece> piece = factory_ ? factory_(project_, type, elementId, mode) : nullptr;
     if (!piece) return nullptr;
     if (type == kPieceResult) piece->LoadData();
     CPiece* added = piece.get();

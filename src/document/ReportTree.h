@@ -1,8 +1,10 @@
 #pragma once
 // The report: chapters and pieces in report order, built from the print elements of the
-// project file. The tree owns its items; items never move once appended.
+// project file. The tree owns its items; items never move once appended. The piece classes
+// live in a layer above this one and reach the tree through the factory it is given.
 #include "document/ReportItems.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -11,9 +13,14 @@ namespace zentyra {
 
 class ProjectFile;
 
+// Makes the piece class of a piece type, or null for a type that has none.
+using PieceFactory = std::function<std::unique_ptr<CPiece>(ProjectFile* project, int type,
+                                                           int elementId, int projectMode)>;
+
 class ReportTree {
 public:
-    explicit ReportTree(ProjectFile* project) : project_(project) {}
+    ReportTree(ProjectFile* project, PieceFactory factory)
+        : project_(project), factory_(std::move(factory)) {}
 
     CChapter* AddChapter(int id);
     // The piece class of the type, or null for a type that has none.
@@ -36,6 +43,7 @@ public:
 
 private:
     ProjectFile* project_; // not owned
+    PieceFactory factory_;
     std::vector<std::unique_ptr<CBasePiece>> items_;
 };
 

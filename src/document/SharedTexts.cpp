@@ -13,9 +13,9 @@ namespace {
 // The phrases the design application composes names from, in the order they are replaced;
 // each replacement works on the result of the one before.
 constexpr std::array kTranslatedPhrases = {
-    7585, 7584, 7583, 7838, 7837, 7836, 7824, 786,  7835, 7834, 514,  1794, 1793, 1792,
-    513,  7399, 7400, 7401, 7402, 6566, 1885, 1886, 1887, 1888, 1923, 1922, 6591, 6590,
-    1918, 6588, 6566, 6586, 1059, 6596, 1923,
+    7585, 7584, 7583, 7838, 7837, 7836, 7824, 786,  7835, 7834, 514,  1794,
+    1793, 1792, 513,  7399, 7400, 7401, 7402, 6566, 1885, 1886, 1887, 1888,
+    1923, 1922, 6591, 6590, 1918, 6588, 6566, 6586, 1059, 6596, 1923,
 };
 
 void ReplaceAll(std::string& text, std::string_view search, std::string_view replacement) {
@@ -87,8 +87,7 @@ std::string UnitText(int valueType, int projectMode) {
     case 4:
         return imperial ? printLanguage().getString(47) : byMode("lx", "umol/(s*m2)", "W/m2");
     case 5:
-        return imperial ? printLanguage().getString(49)
-                        : byMode("cd/m2", "ORTI_UNIT", "UVIR_UNIT");
+        return imperial ? printLanguage().getString(49) : byMode("cd/m2", "ORTI_UNIT", "UVIR_UNIT");
     case 6:
         return byMode("lm", "umol/s", "W");
     default:
@@ -96,7 +95,9 @@ std::string UnitText(int valueType, int projectMode) {
     }
 }
 
-std::string LengthUnitText() { return UnitText(1, 0); }
+std::string LengthUnitText() {
+    return UnitText(1, 0);
+}
 
 std::string BracketedText(std::string_view text) {
     std::string result = "[";

@@ -36,8 +36,7 @@ bool LooksLikeUtf16(std::string_view bytes, bool littleEndian) {
     const std::size_t low = littleEndian ? 0 : 1;
     const std::size_t high = littleEndian ? 1 : 0;
     const auto isAscii = [](char c) { return c != 0 && static_cast<unsigned char>(c) < 0x80; };
-    return bytes[low] == '<' && bytes[high] == 0 && isAscii(bytes[2 + low]) &&
-           bytes[2 + high] == 0;
+    return bytes[low] == '<' && bytes[high] == 0 && isAscii(bytes[2 + low]) && bytes[2 + high] == 0;
 }
 
 std::string ValidUtf8(std::string_view bytes) {
@@ -191,8 +190,7 @@ bool LoadXmlFile(const std::string& path, TiXmlDocument& doc) {
     if (path.empty() || !std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    const std::string bytes{std::istreambuf_iterator<char>(file),
-                            std::istreambuf_iterator<char>()};
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad() || bytes.empty()) return false;
     return ParseXmlText(XmlBytesToUtf8(bytes), doc);
 }

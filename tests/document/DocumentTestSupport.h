@@ -4,6 +4,7 @@
 #include "LanguageTestSupport.h"
 
 #include "language/KLanguageManagerGeneric.h"
+#include "pieces/PieceFactory.h"
 
 #include <map>
 #include <memory>

@@ -2,9 +2,9 @@
 
 #include "document/ElementValues.h"
 #include "document/ProjectFile.h"
-#include "document/ResultPiece.h"
 #include "document/SharedTexts.h"
 #include "document/XmlLoading.h"
+#include "pieces/ResultPiece.h"
 #include "settings/ReportSettings.h"
 
 #include <gtest/gtest.h>
@@ -161,7 +161,7 @@ TEST(ResultPiece, ReadsItsElementAndBuildsItsTitle) {
         result(3, "<Type>illuminance</Type><DisplayType>chart</DisplayType>") +
         result(4, "<Type>SemiCylIlluminance</Type><DisplayType>numeric</DisplayType>"
                   "<ObserverName>Desk</ObserverName>");
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load(dir.write("p.xml", ProjectXml(elements)));
     std::vector<const CPiece_Result*> pieces;
     for (const auto& item : project.tree.items())

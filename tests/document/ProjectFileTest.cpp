@@ -32,7 +32,7 @@ TEST(ProjectFile, ReadsProjectTextsCalculationDataAndElementsInFileOrder) {
                        "</PrintElement>" +
                        Element("class_unknown", 3),
                    extra));
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     ASSERT_TRUE(project.Load(path));
     EXPECT_TRUE(project.xmlLoaded());
     EXPECT_EQ(project.folder, dir.file("prj"));
@@ -83,7 +83,7 @@ TEST(ProjectFile, CoverPictureComesFromRenderingThenScreenshotThenPlantView) {
         {Element("class_result", 0), ""},
     };
     for (const Case& c : cases) {
-        ProjectFile project;
+        ProjectFile project(MakePiece);
         project.Load(dir.write("p.xml", ProjectXml(c.elements)));
         EXPECT_EQ(project.coverImagePath, c.expected) << c.elements;
     }
@@ -95,7 +95,7 @@ TEST(ProjectFile, PathWithoutFolderKeepsThePlantViewPictureRelative) {
               ProjectXml(Element("class_plantView", 0, "<Image><Path>plant.png</Path></Image>")));
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load("p.xml");
     std::filesystem::current_path(previous);
     EXPECT_EQ(project.folder, "");
@@ -103,7 +103,7 @@ TEST(ProjectFile, PathWithoutFolderKeepsThePlantViewPictureRelative) {
 }
 
 TEST(ProjectFile, FolderAcceptsBothSeparators) {
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     RecordingMessageSink sink;
     ScopedMessageSink scope(sink);
     project.Load("C:\\Projects\\Room\\room.xml");
@@ -142,7 +142,7 @@ TEST(ProjectFile, DamagedFilesGiveTheMessageAndTheFourItemTree) {
         }
         RecordingMessageSink sink;
         ScopedMessageSink scope(sink);
-        ProjectFile project;
+        ProjectFile project(MakePiece);
         EXPECT_TRUE(project.Load(path)) << c.name;
         EXPECT_FALSE(project.xmlLoaded()) << c.name;
         EXPECT_TRUE(project.elements.empty()) << c.name;
@@ -153,7 +153,7 @@ TEST(ProjectFile, DamagedFilesGiveTheMessageAndTheFourItemTree) {
     }
     RecordingMessageSink sink;
     ScopedMessageSink scope(sink);
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load("");
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].text, "Xml file  not loaded ok");
@@ -187,7 +187,7 @@ TEST(ProjectFile, EveryEncodingReadsAsTheSameText) {
         {"utf16le-nomark.xml", Utf16(body, false, false)},
     };
     for (const Case& c : cases) {
-        ProjectFile project;
+        ProjectFile project(MakePiece);
         project.Load(dir.write(c.name, c.bytes));
         EXPECT_TRUE(project.xmlLoaded()) << c.name;
         EXPECT_EQ(project.ProjectName, "Caffè € ü") << c.name;
@@ -196,7 +196,7 @@ TEST(ProjectFile, EveryEncodingReadsAsTheSameText) {
 
 TEST(ProjectFile, WrongRootAndMissingSectionsReadAsEmpty) {
     TempDir dir;
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load(dir.write("a.xml", ProjectXml(Element("class_result", 1),
                                                "<ProjectInfo><ProjectName>A</ProjectName>"
                                                "</ProjectInfo>")));
@@ -216,7 +216,7 @@ TEST(ProjectFile, WrongRootAndMissingSectionsReadAsEmpty) {
 TEST(ProjectFile, LongTextsAreHeldTo1023Units) {
     TempDir dir;
     const std::string longName(5000, 'x');
-    ProjectFile project;
+    ProjectFile project(MakePiece);
     project.Load(dir.write("p.xml", ProjectXml("", "<ProjectInfo><ProjectName>" + longName +
                                                        "</ProjectName></ProjectInfo>")));
     EXPECT_EQ(project.ProjectName, std::string(1023, 'x'));

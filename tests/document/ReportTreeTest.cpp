@@ -39,7 +39,7 @@ protected:
     void TearDown() override { SetUp(); }
 
     ProjectFile& load(const std::string& elements) {
-        project_ = std::make_unique<ProjectFile>();
+        project_ = std::make_unique<ProjectFile>(MakePiece);
         project_->Load(dir_.write("p.xml", ProjectXml(elements)));
         return *project_;
     }

@@ -1,4 +1,4 @@
-#include "document/ResultPiece.h"
+#include "pieces/ResultPiece.h"
 
 #include "document/ElementValues.h"
 #include "document/ProjectFile.h"
