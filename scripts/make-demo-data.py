@@ -30,8 +30,8 @@ STRINGS = [
     # string 0 stands in for "no text" in tables and unlabelled dialog lines: left empty
     (0, "", ""),
     # names of the languages offered for printing
-    (5, "Italian", "Italiano"),
-    (6, "English", "Inglese"),
+    (5, "English", "Inglese"),
+    (6, "Italian", "Italiano"),
     (7, "French", "Francese"),
     (8, "German", "Tedesco"),
     (9, "Spanish", "Spagnolo"),
@@ -202,8 +202,8 @@ STRING_COUNT = 9000
 
 LANGUAGES = [
     # (language id = number of the string naming it, file name, encoding with its mark)
-    (6, "Ing.Lng", "utf-8-sig"),
-    (5, "Ita.Lng", "utf-16"),  # the codec writes FF FE and little-endian units
+    (5, "Ing.Lng", "utf-8-sig"),
+    (6, "Ita.Lng", "utf-16"),  # written as FF FE and little-endian units
 ]
 
 
@@ -239,35 +239,31 @@ def write_language_files(directory):
 # Suite configuration files (Windows profile files: ANSI, CRLF).
 
 INSTALL_INI = [
-    ("installDirProg", "."),
-    ("installDirData", "Data"),
-    ("installDirDocs", "Docs"),
-    ("binDir", "Bin"),
-    ("languageDir", "Bin\\Lng"),
+    # Directories relative to the folder holding INSTALL.INI, so the suite works wherever the
+    # repository is checked out; the program root itself is left to its default (that folder).
+    ("languageDir", "Lng\\"),
     ("languageName", "Ing.Lng"),
-    ("tmpDir", "Tmp"),
-    ("cfgDir", "Cfg"),
-    ("prjWorkDir", "..\\projects"),
-    ("prjDir", "..\\projects"),
-    ("prjImpExpDir", "..\\projects"),
-    ("dbDir", "Db"),
-    ("dbName", "productdb.mdb"),
+    ("tmpDir", "Tmp\\"),
+    ("cfgDir", "Cfg\\"),
+    ("prjWorkDir", "..\\projects\\"),
+    ("prjDir", "..\\projects\\"),
+    ("prjImpExpDir", "..\\projects\\"),
 ]
 
 ORV_INI = [
     ("OrvCfg_Common", [
         ("Sistema di misura", "0"),
-        ("Logo Alignment", "1"),
         ("Printer Margin Left", "150"),
         ("Printer Margin Right", "100"),
         ("Printer Margin Top", "50"),
         ("Printer Margin Bottom", "150"),
+        ("Logo Alignment", "1"),
         ("Address1", "Studio Luce Colombo"),
         ("Address2", "Via Garibaldi 12, 22063 Cantù (CO)"),
-        ("Address3", "Tel. 031 712345 - Fax 031 712346"),
-        ("Address4", "Ing. Marta Colombo – progettazione illuminotecnica"),
+        ("Address3", "Tel. +39 031 712345"),
+        ("Address4", "Fax +39 031 712346"),
         ("Address5", "info@studioluce-colombo.example"),
-        ("Address6", "P. IVA 01234567890"),
+        ("Address6", "www.studioluce-colombo.example"),
     ]),
     ("OrvCfg_Common_Path", [
         ("programLanguageName", "Ing.Lng"),
@@ -291,7 +287,8 @@ def write_suite_configuration():
     cfg = os.path.join(SUITE, "Cfg")
     os.makedirs(cfg, exist_ok=True)
     write_bytes(os.path.join(cfg, "ORV.INI"), profile_text(ORV_INI).encode("cp1252"))
-    write_bmp(os.path.join(cfg, "Zada_S.Msg"), draw_logo())
+    # The print logo keeps the suite's file name but is a plain 24-bit BMP.
+    write_bmp(os.path.join(cfg, "Zada_S.Msg"), draw_logo(), bits=24)
 
 
 # ---------------------------------------------------------------------------------------
@@ -475,7 +472,7 @@ def false_colour(t):
 
 
 # ---------------------------------------------------------------------------------------
-# Picture file writers: PNG (truecolour), BMP (8-bit palette or 24-bit), baseline JPEG.
+# Picture file writers: PNG (truecolour), BMP (8-bit palette or 24-bit).
 
 def write_bytes(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -499,7 +496,8 @@ def write_png(path, canvas):
     write_bytes(path, data)
 
 
-def write_bmp(path, canvas):
+def write_bmp(path, canvas, bits=None):
+    """Writes an 8-bit palette BMP when the picture has few colours, else 24-bit (or as told)."""
     w, h = canvas.width, canvas.height
     colours = {}
     for i in range(0, len(canvas.pixels), 3):
@@ -508,7 +506,9 @@ def write_bmp(path, canvas):
             colours[c] = len(colours)
             if len(colours) > 256:
                 break
-    if len(colours) <= 256:
+    if bits is None:
+        bits = 8 if len(colours) <= 256 else 24
+    if bits == 8:
         bits = 8
         stride = (w + 3) & ~3
         palette = b"".join(bytes((c[2], c[1], c[0], 0)) for c in colours)
@@ -520,7 +520,6 @@ def write_bmp(path, canvas):
                 row[x] = colours[bytes(canvas.pixels[i:i + 3])]
             rows.append(bytes(row))
     else:
-        bits = 24
         stride = (3 * w + 3) & ~3
         palette = b""
         rows = []
@@ -538,155 +537,6 @@ def write_bmp(path, canvas):
     write_bytes(path, file_header + info + palette + pixels)
 
 
-ZIGZAG = [0, 1, 8, 16, 9, 2, 3, 10, 17, 24, 32, 25, 18, 11, 4, 5, 12, 19, 26, 33, 40, 48, 41, 34,
-          27, 20, 13, 6, 7, 14, 21, 28, 35, 42, 49, 56, 57, 50, 43, 36, 29, 22, 15, 23, 30, 37,
-          44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63]
-
-QUANT_LUMA = [16, 11, 10, 16, 24, 40, 51, 61, 12, 12, 14, 19, 26, 58, 60, 55, 14, 13, 16, 24, 40,
-              57, 69, 56, 14, 17, 22, 29, 51, 87, 80, 62, 18, 22, 37, 56, 68, 109, 103, 77, 24,
-              35, 55, 64, 81, 104, 113, 92, 49, 64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98,
-              112, 100, 103, 99]
-QUANT_CHROMA = ([17, 18, 24, 47, 99, 99, 99, 99, 18, 21, 26, 66, 99, 99, 99, 99, 24, 26, 56, 99,
-                 99, 99, 99, 99, 47, 66, 99, 99, 99, 99, 99, 99] + [99] * 32)
-
-DC_LUMA_BITS = [0, 1, 5, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0]
-DC_CHROMA_BITS = [0, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0]
-DC_VALUES = list(range(12))
-AC_LUMA_BITS = [0, 2, 1, 3, 3, 2, 4, 3, 5, 5, 4, 4, 0, 0, 1, 0x7D]
-AC_LUMA_VALUES = bytes.fromhex(
-    "01020300041105122131410613516107227114328191a1082342b1c11552d1f0"
-    "24336272820a161718191a25262728292a3435363738393a434445464748494a"
-    "535455565758595a636465666768696a737475767778797a838485868788898a"
-    "92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3c4c5c6"
-    "c7c8c9cad2d3d4d5d6d7d8d9dae1e2e3e4e5e6e7e8e9eaf1f2f3f4f5f6f7f8f9fa")
-AC_CHROMA_BITS = [0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77]
-AC_CHROMA_VALUES = bytes.fromhex(
-    "00010203110405213106124151076171132232810814429141a1b1c109233352f0"
-    "156272d10a162434e125f11718191a262728292a35363738393a434445464748"
-    "494a535455565758595a636465666768696a737475767778797a828384858687"
-    "88898a92939495969798999aa2a3a4a5a6a7a8a9aab2b3b4b5b6b7b8b9bac2c3"
-    "c4c5c6c7c8c9cad2d3d4d5d6d7d8d9dae2e3e4e5e6e7e8e9eaf2f3f4f5f6f7f8f9fa")
-
-
-def huffman_codes(bits, values):
-    assert sum(bits) == len(values), (sum(bits), len(values))
-    codes, code, k = {}, 0, 0
-    for length in range(1, 17):
-        for _ in range(bits[length - 1]):
-            codes[values[k]] = (code, length)
-            code += 1
-            k += 1
-        code <<= 1
-    return codes
-
-
-class BitWriter:
-    def __init__(self):
-        self.out = bytearray()
-        self.acc = 0
-        self.count = 0
-
-    def write(self, value, length):
-        self.acc = (self.acc << length) | (value & ((1 << length) - 1))
-        self.count += length
-        while self.count >= 8:
-            self.count -= 8
-            byte = (self.acc >> self.count) & 0xFF
-            self.out.append(byte)
-            if byte == 0xFF:
-                self.out.append(0)
-        self.acc &= (1 << self.count) - 1
-
-    def flush(self):
-        if self.count:
-            self.write((1 << (8 - self.count)) - 1, 8 - self.count)
-
-
-def write_jpeg(path, canvas, quality=88):
-    scale = 5000 / quality if quality < 50 else 200 - 2 * quality
-
-    def table(base):
-        return [max(1, min(255, int((q * scale + 50) // 100))) for q in base]
-
-    quant = [table(QUANT_LUMA), table(QUANT_CHROMA)]
-    dc = [huffman_codes(DC_LUMA_BITS, DC_VALUES), huffman_codes(DC_CHROMA_BITS, DC_VALUES)]
-    ac = [huffman_codes(AC_LUMA_BITS, AC_LUMA_VALUES), huffman_codes(AC_CHROMA_BITS, AC_CHROMA_VALUES)]
-    cos_table = [[(math.sqrt(0.5) if u == 0 else 1.0) / 2 * math.cos((2 * x + 1) * u * math.pi / 16)
-                  for x in range(8)] for u in range(8)]
-
-    w, h = canvas.width, canvas.height
-    planes = [[0.0] * (w * h) for _ in range(3)]
-    for i in range(w * h):
-        r, g, b = canvas.pixels[3 * i], canvas.pixels[3 * i + 1], canvas.pixels[3 * i + 2]
-        planes[0][i] = 0.299 * r + 0.587 * g + 0.114 * b - 128
-        planes[1][i] = -0.168736 * r - 0.331264 * g + 0.5 * b
-        planes[2][i] = 0.5 * r - 0.418688 * g - 0.081312 * b
-
-    def category(v):
-        v = abs(v)
-        n = 0
-        while v:
-            n += 1
-            v >>= 1
-        return n
-
-    bits = BitWriter()
-    previous_dc = [0, 0, 0]
-    for by in range(0, h, 8):
-        for bx in range(0, w, 8):
-            for comp in range(3):
-                t = 0 if comp == 0 else 1
-                plane = planes[comp]
-                block = [[plane[min(h - 1, by + y) * w + min(w - 1, bx + x)] for x in range(8)]
-                         for y in range(8)]
-                rows = [[sum(c * v for c, v in zip(cos_table[u], row)) for u in range(8)] for row in block]
-                coeffs = [0] * 64
-                for v in range(8):
-                    cv = cos_table[v]
-                    for u in range(8):
-                        f = sum(cv[y] * rows[y][u] for y in range(8))
-                        coeffs[v * 8 + u] = int(round(f / quant[t][v * 8 + u]))
-                zz = [coeffs[k] for k in ZIGZAG]
-                diff = zz[0] - previous_dc[comp]
-                previous_dc[comp] = zz[0]
-                n = category(diff)
-                bits.write(*dc[t][n])
-                if n:
-                    bits.write(diff if diff > 0 else diff + (1 << n) - 1, n)
-                run = 0
-                for k in range(1, 64):
-                    v = zz[k]
-                    if v == 0:
-                        run += 1
-                        continue
-                    while run > 15:
-                        bits.write(*ac[t][0xF0])
-                        run -= 16
-                    n = category(v)
-                    bits.write(*ac[t][(run << 4) | n])
-                    bits.write(v if v > 0 else v + (1 << n) - 1, n)
-                    run = 0
-                if run:
-                    bits.write(*ac[t][0x00])
-    bits.flush()
-
-    def segment(marker, payload):
-        return struct.pack(">BBH", 0xFF, marker, len(payload) + 2) + payload
-
-    data = bytearray(b"\xff\xd8")
-    data += segment(0xE0, b"JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00")
-    for t in range(2):
-        data += segment(0xDB, bytes([t]) + bytes(quant[t][k] for k in ZIGZAG))
-    data += segment(0xC0, struct.pack(">BHHB", 8, h, w, 3)
-                    + bytes([1, 0x11, 0, 2, 0x11, 1, 3, 0x11, 1]))
-    for cls_id, counts, values in ((0x00, DC_LUMA_BITS, DC_VALUES), (0x10, AC_LUMA_BITS, AC_LUMA_VALUES),
-                                   (0x01, DC_CHROMA_BITS, DC_VALUES), (0x11, AC_CHROMA_BITS, AC_CHROMA_VALUES)):
-        data += segment(0xC4, bytes([cls_id]) + bytes(counts) + bytes(values))
-    data += segment(0xDA, bytes([3, 1, 0x00, 2, 0x11, 3, 0x11, 0, 63, 0]))
-    data += bits.out + b"\xff\xd9"
-    write_bytes(path, bytes(data))
-
-
 # ---------------------------------------------------------------------------------------
 # Drawings.
 
@@ -699,18 +549,47 @@ DIM = (90, 90, 160)
 
 
 def draw_logo():
-    c = Canvas(480, 160)
+    """The studio's print logo: a wide strip (the page header gives it the full width and 20 mm)."""
+    c = Canvas(1000, 100)
+    blue, amber, grey = (30, 70, 130), (240, 160, 0), (110, 115, 125)
     # lamp: shade, bulb and rays
-    c.polygon([(40, 40), (110, 40), (130, 90), (20, 90)], (30, 70, 130))
-    c.circle(75, 105, 16, None, fill=LUMINAIRE)
-    for angle in range(200, 341, 35):
+    c.polygon([(38, 12), (72, 12), (84, 42), (26, 42)], blue)
+    c.circle(55, 52, 9, None, fill=LUMINAIRE)
+    for angle in range(210, 331, 30):
         a = math.radians(angle)
-        c.line(75 - 30 * math.cos(a), 105 - 30 * math.sin(a), 75 - 50 * math.cos(a),
-               105 - 50 * math.sin(a), (240, 160, 0), width=4)
-    c.text(160, 38, "STUDIO LUCE", (30, 70, 130), scale=5)
-    c.text(160, 90, "COLOMBO", (240, 160, 0), scale=5)
-    c.fill_rect(160, 140, 460, 144, (30, 70, 130))
+        c.line(55 - 15 * math.cos(a), 52 - 15 * math.sin(a), 55 - 25 * math.cos(a),
+               52 - 25 * math.sin(a), amber, width=3)
+    c.text(120, 12, "STUDIO LUCE COLOMBO", blue, scale=5)
+    c.text(122, 58, "PROGETTAZIONE ILLUMINOTECNICA", grey, scale=2)
+    c.text(985, 58, "WWW.STUDIOLUCE-COLOMBO.EXAMPLE", grey, scale=2, anchor="right")
+    # the coloured band along the foot of the strip
+    for x in range(c.width):
+        c.fill_rect(x, 84, x + 1, 94, mix(blue, amber, x / (c.width - 1)))
     return c
+
+
+def draw_luminaire_picture(path, kind):
+    """Type picture of a luminaire (LUM_<label>.BMP beside the project)."""
+    c = Canvas(200, 200)
+    if kind == "panel":
+        c.polygon([(30, 80), (150, 60), (175, 95), (55, 120)], (225, 228, 232))
+        c.polygon([(55, 120), (175, 95), (175, 105), (55, 130)], (150, 155, 165))
+        c.polygon([(30, 80), (55, 120), (55, 130), (30, 90)], (175, 180, 190))
+        c.polygon([(42, 82), (146, 65), (166, 94), (60, 114)], (255, 250, 225))
+        c.text(100, 160, "LED 600X600", INK, scale=2, anchor="centre")
+    elif kind == "street":
+        c.fill_rect(40, 60, 46, 190, (90, 90, 95))
+        c.line(43, 62, 120, 52, (90, 90, 95), width=5)
+        c.polygon([(105, 45), (175, 40), (180, 58), (110, 66)], (70, 75, 85))
+        c.polygon([(112, 60), (176, 55), (172, 62), (115, 67)], (255, 240, 170))
+        c.text(100, 170, "STRADALE", INK, scale=2, anchor="left")
+    else:
+        c.polygon([(40, 70), (160, 70), (170, 130), (30, 130)], (120, 125, 135))
+        c.fill_rect(45, 85, 155, 120, (255, 240, 190))
+        for x in range(55, 150, 12):
+            c.fill_rect(x, 85, x + 2, 120, (200, 190, 150))
+        c.text(100, 160, "GALLERIA", INK, scale=2, anchor="centre")
+    write_bmp(path, c)
 
 
 class Plan:
@@ -1012,7 +891,7 @@ def draw_office_rendering(path):
         return f
 
     c.shade(light)
-    write_jpeg(path, c)
+    write_png(path, c)
 
 
 def draw_office_screenshots(folder):
@@ -1303,7 +1182,7 @@ def draw_road_rendering(path):
         arm = base_x - side * height // 5
         c.line(base_x, base_y - height, arm, base_y - height, (60, 60, 60), width=4)
         c.circle(arm, base_y - height + 6, max(4, height // 30), None, fill=(255, 240, 190))
-    write_jpeg(path, c)
+    write_png(path, c)
 
 
 def draw_road_screenshot(path):
@@ -1368,7 +1247,90 @@ def fmt(v):
     return "%.2f" % v
 
 
-def write_project(path, general, project, calc, elements, bom=False):
+def complete_name(project, name):
+    # Screenshots and renderings are named by a complete path, used unchanged; a checked-out demo
+    # can only name them from the repository root, where the demo commands are run.
+    return "examples/projects/%s/%s" % (project, name)
+
+
+def triple(x, y, z):
+    return "%.2f %.2f %.2f" % (x, y, z)
+
+
+def surfaces_data(surfaces):
+    """surfaces: (name, colour text, reflectance, min, max, mean)."""
+    return [el("Surface", [el("Name", name), el("Color", colour), el("Reflectance", "%.2f" % rho),
+                           el("MinIllum", fmt(lo)), el("MaxIllum", fmt(hi)), el("MeanIllum", fmt(mean))])
+            for name, colour, rho, lo, hi, mean in surfaces]
+
+
+def luminaire_types_data(types):
+    sets = []
+    for t in types:
+        emitter = el("Emitter", [
+            el("RilName", t["ril_name"]), el("RilCode", t["ril_code"]), el("Flux", "%.0f" % t["flux"]),
+            el("Power", "%.1f" % t["power"]), el("Current", "%.3f" % t["current"]),
+            el("Spectrum", t["spectrum"]), el("SpectrumKelvin", str(t["kelvin"])),
+            el("Lamps", [el("Lamp", [el("LampTypeID", str(t["lamp"])), el("Count", "1")])]),
+        ])
+        steps = el("EmitterRegulations", [
+            el("Regulation", [el("Current", "%.3f" % (t["current"] * f)), el("Flux", "%.0f" % (t["flux"] * f)),
+                              el("Power", "%.1f" % (t["power"] * f)), el("Dimmer", "%.2f" % f),
+                              el("Count", str(t["count"]))])
+            for f in t["steps"]])
+        sets.append(el("LightSet", [
+            el("LightTypeID", str(t["id"])), el("LightTypeStringID", t["label"]), el("Name", t["name"]),
+            el("Code", t["code"]), el("Family", t["family"]), el("ManufacturerName", MAKER[0]),
+            el("ManufacturerShortName", MAKER[1]), el("ManufacturerCode", MAKER[2]),
+            el("Count", str(t["count"])), el("EmitterList", [emitter, steps]),
+        ]))
+    return sets
+
+
+def lamp_types_data(lamps):
+    return [el("Lamp", [
+        el("LampTypeID", str(l["id"])), el("Name", l["name"]), el("Code", l["code"]), el("Family", "LED"),
+        el("ManufacturerName", MAKER[0]), el("ManufacturerCode", MAKER[2]),
+        el("ManufacturerShortName", MAKER[1]), el("Flux", "%.0f" % l["flux"]), el("Power", "%.1f" % l["power"]),
+        el("Current", "%.3f" % l["current"]), el("Kelvin", str(l["kelvin"])), el("Count", str(l["count"])),
+    ]) for l in lamps]
+
+
+def luminaire_list_data(lights):
+    """lights: (type dict, label, parent structure, position, aiming point, rotation)."""
+    out = []
+    for t, label, parent, pos, aim, rot in lights:
+        out.append(el("Light", [
+            el("LightTypeID", str(t["id"])), el("LightTypeStringID", t["label"]), el("LightStringID", label),
+            el("LightParentStructName", parent), el("Name", t["name"]), el("Code", t["code"]),
+            el("Family", t["family"]), el("ManufacturerName", MAKER[0]),
+            el("ManufacturerShortName", MAKER[1]), el("ManufacturerCode", MAKER[2]),
+            el("UserName", label), el("isOn", "TRUE"), el("Pos", triple(*pos)), el("Rot", triple(*rot)),
+            el("Pnt", triple(*aim)), el("PntRotZ", "0.00"),
+            el("EmitterList", [el("Emitter", [
+                el("RilName", t["ril_name"]), el("RilCode", t["ril_code"]), el("Flux", "%.0f" % t["flux"]),
+                el("Power", "%.1f" % t["power"]), el("Current", "%.3f" % t["current"]),
+                el("Spectrum", t["spectrum"]), el("Manut", "0.80"), el("Dimmer", "1.00"),
+                el("Pos", triple(*pos)), el("Rot", triple(*rot)),
+            ])]),
+        ]))
+    return out
+
+
+MAKER = ("Luci Lariane S.p.A.", "LLA", "LLA-01")
+
+PANEL = dict(id=0, label="A", name="Quadra LED 600", code="QD600-36-840", family="Quadra",
+             ril_name="Ottica microprismatica UGR<19", ril_code="MPR19", flux=3600, power=36.0,
+             current=0.9, spectrum="1 0.96 0.9", kelvin=4000, lamp=0, count=6, steps=(1.0, 0.5))
+STREET = dict(id=0, label="A", name="Strada LED 96", code="ST96-740-T2", family="Strada",
+              ril_name="Ottica stradale asimmetrica", ril_code="T2M", flux=12400, power=96.0,
+              current=0.7, spectrum="1 0.93 0.82", kelvin=3000, lamp=0, count=3, steps=(1.0, 0.7, 0.5))
+TUNNEL = dict(id=1, label="B", name="Galleria LED 48", code="GL48-740-CB", family="Galleria",
+              ril_name="Controflusso", ril_code="CB", flux=6200, power=48.0, current=0.5,
+              spectrum="1 0.97 0.92", kelvin=4000, lamp=1, count=4, steps=(1.0, 0.6))
+
+
+def write_project(path, general, project, calc, elements):
     root = el("Zentyra", [
         el("GeneralInfo", [el("Date", general)]),
         el("ProjectInfo", [el(k, v) for k, v in project]),
@@ -1378,18 +1340,28 @@ def write_project(path, general, project, calc, elements, bom=False):
                **{"class": key, "id": str(ident)})
             for key, ident, desc, data in elements]),
     ])
-    text = CRLF.join(['<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>'] + xml_lines(root)) + CRLF
-    data = text.encode("utf-8")
-    write_bytes(path, (b"\xef\xbb\xbf" if bom else b"") + data)
+    text = CRLF.join(['<?xml version="1.0" encoding="UTF-8"?>'] + xml_lines(root)) + CRLF
+    write_bytes(path, text.encode("utf-8"))
 
 
 def write_indoor_project():
     folder = os.path.join(PROJECTS, "indoor")
     draw_office_views(folder)
     stats = draw_office_results(os.path.join(folder, "Results"))
-    draw_office_rendering(os.path.join(folder, "Rendering.jpg"))
+    draw_office_rendering(os.path.join(folder, "Rendering.png"))
     draw_office_screenshots(folder)
     (min0, max0, med0), (min1, max1, med1), (min2, max2, med2) = stats
+    draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "panel")
+    surfaces = surfaces_data([
+        ("Pavimento", "153,128,102", 0.30, min1, max1, med1),
+        ("Soffitto", "242,242,236", 0.80, 88.0, 131.0, 104.0),
+        ("Parete nord", "230,225,210", 0.60, min2, max2, med2),
+        ("Parete sud", "230,225,210", 0.60, min2, max2, med2),
+        ("Parete est", "230,225,210", 0.50, 101.0, 219.0, 158.0),
+        ("Parete ovest", "230,225,210", 0.60, 101.0, 219.0, 158.0),
+    ])
+    lights = [(PANEL, "A%d" % (i + 1), "Soffitto", (x, y, ROOM_H), (x, y, WORK_PLANE), (0, 0, 0))
+              for i, (x, y) in enumerate(OFFICE_LUMINAIRES)]
     project = [
         ("ProjectName", "Ufficio al 2° piano"),
         ("ProjectCode", "PRJ-2025-017"),
@@ -1408,10 +1380,12 @@ def write_indoor_project():
     calc = [("Type", "1"), ("Accuracy", "3"), ("UsingSun", "0")]
     empty = []
     elements = [
-        ("class_placeInfo", 0, "Office room, 8.00 x 6.00 x 3.00 m", empty),
-        ("class_luminaireInfo", 0, "Luminaire types", empty),
-        ("class_lampInfo", 0, "Lamp types", empty),
-        ("class_luminaireList", 0, "Luminaire positions and aiming", empty),
+        ("class_placeInfo", 0, "Office room, 8.00 x 6.00 x 3.00 m", surfaces),
+        ("class_luminaireInfo", 0, "Luminaire types", luminaire_types_data([PANEL])),
+        ("class_lampInfo", 0, "Lamp types", lamp_types_data([
+            dict(id=0, name="Modulo LED 36 W 840", code="LM36-840", flux=3600, power=36.0, current=0.9,
+                 kelvin=4000, count=6)])),
+        ("class_luminaireList", 0, "Luminaire positions and aiming", luminaire_list_data(lights)),
         ("class_summaryResult", 0, "Summary of the calculation surfaces", empty),
         ("class_abbCss", 0, "Glare by CSS method", empty),
         ("class_abbCsGr", 0, "Glare rating GR", empty),
@@ -1439,9 +1413,11 @@ def write_indoor_project():
             ("Description", "Parete nord"), ("Min", fmt(min2)), ("Max", fmt(max2)),
             ("Med", fmt(med2)), ("NumDecimals", "0"),
         ], "Results\\result2_falsecolours.png")),
-        ("class_screenShot", 0, "3D view", [el("Filename", "Screenshot1.png")]),
-        ("class_screenShot", 1, "Calculation window", [el("Filename", "Screenshot2.png")]),
-        ("class_rendering", 0, "Rendering of the office", [el("Filename", "Rendering.jpg")]),
+        ("class_screenShot", 0, "3D view", [el("Filename", complete_name("indoor", "Screenshot1.png"))]),
+        ("class_screenShot", 1, "Calculation window",
+         [el("Filename", complete_name("indoor", "Screenshot2.png"))]),
+        ("class_rendering", 0, "Rendering of the office",
+         [el("Filename", complete_name("indoor", "Rendering.png"))]),
         ("class_electricLines", 0, "Electric lines", empty),
         ("class_economicCalc", 0, "Economic calculation", empty),
     ]
@@ -1452,9 +1428,61 @@ def write_road_project():
     folder = os.path.join(PROJECTS, "road")
     draw_road_views(folder)
     stats = draw_road_results(os.path.join(folder, "Results"))
-    draw_road_rendering(os.path.join(folder, "Rendering.jpg"))
+    draw_road_rendering(os.path.join(folder, "Rendering.png"))
     draw_road_screenshot(os.path.join(folder, "Screenshot1.png"))
     (min0, max0, med0), (min1, max1, med1), (min2, max2, med2) = stats
+    draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "street")
+    draw_luminaire_picture(os.path.join(folder, "LUM_B.BMP"), "tunnel")
+    road = [
+        el("Norm", "UNI 11248 / EN 13201-2"), el("DriverAge", "60"), el("Length", fmt(ROAD_LEN)),
+        el("PtCalcX", "20"), el("UseWiz", "0"), el("IsTunnel", "1"),
+        el("RoadTun", [
+            el("Tun_LumCalcMode", "0"), el("Tun_LumCalcModeStrId", "0"), el("Tun_coverType", "1"),
+            el("Tun_tunWidth", fmt(ROAD_W + 2 * WALK_W)), el("Tun_tunHeight", "7.50"),
+            el("Tun_tunHeightHO", "0.00"), el("Tun_tunPiedritto", "3.00"), el("Tun_tunDiameter", "0.00"),
+            el("Tun_h_walls", "2.50"), el("Tun_color_walls", "0.9 0.87 0.82"),
+            el("Tun_coefRif_walls", "0.50"), el("Tun_color_ceil", "0.55 0.52 0.48"),
+            el("Tun_coefRif_ceil", "0.20"),
+        ]),
+        el("Zone", [
+            el("Name", "Carreggiata"), el("Type", "0"), el("Width", fmt(ROAD_W)), el("Y1", "0.00"),
+            el("Y2", fmt(ROAD_W)), el("PtCalcY", "6"), el("Height", "0.00"), el("Color", "0.3 0.3 0.32"),
+            el("RTable", "C2"), el("Q0CRif", "0.07"),
+            el("SubZone", [el("Name", "Corsia 1"), el("Direction", "Est"), el("Width", fmt(LANE_W)),
+                           el("Y1", "0.00"), el("Y2", fmt(LANE_W)), el("PtCalcY", "3")]),
+            el("SubZone", [el("Name", "Corsia 2"), el("Direction", "Ovest"), el("Width", fmt(LANE_W)),
+                           el("Y1", fmt(LANE_W)), el("Y2", fmt(ROAD_W)), el("PtCalcY", "3")]),
+        ]),
+        el("Zone", [
+            el("Name", "Marciapiede sud"), el("Type", "1"), el("Width", fmt(WALK_W)), el("Y1", fmt(-WALK_W)),
+            el("Y2", "0.00"), el("PtCalcY", "2"), el("Height", "0.15"), el("Color", "0.8 0.8 0.8"),
+            el("RTable", "R3"), el("Q0CRif", "0.08"),
+        ]),
+        el("Zone", [
+            el("Name", "Marciapiede nord"), el("Type", "1"), el("Width", fmt(WALK_W)), el("Y1", fmt(ROAD_W)),
+            el("Y2", fmt(ROAD_W + WALK_W)), el("PtCalcY", "2"), el("Height", "0.15"),
+            el("Color", "0.8 0.8 0.8"), el("RTable", "R3"), el("Q0CRif", "0.08"),
+        ]),
+    ]
+    for name, (x, y), count, spacing, height, t, virtual in (
+            ("Fila pali sud", POLES[0], 2, 30.0, POLE_H, STREET, "0"),
+            ("Fila pali nord", POLES[1], 1, 0.0, POLE_H, STREET, "0"),
+            ("Galleria parete nord", TUNNEL_LIGHTS[0], 4, 5.0, 5.2, TUNNEL, "1")):
+        road.append(el("Line", [
+            el("Name", name), el("PosX", fmt(x)), el("PosY", fmt(y)), el("Height", fmt(height)),
+            el("LumPosX", fmt(x + (1.8 if t is STREET else 0.0))), el("LumPosY", fmt(y)),
+            el("VirtualRow", virtual), el("PostNum", str(count)), el("Interdistance", fmt(spacing)),
+            el("ArmLength", "1.80" if t is STREET else "0.00"), el("LumLC", "0.00"),
+            el("LumTilting", "5.00" if t is STREET else "15.00"), el("ArmRotation", "0.00"),
+            el("LumRotation", "0.00"), el("LatLumIncl", "0.00"), el("Layer", "1"), el("Increm", "1.00"),
+            el("Section", fmt(x)), el("LumMaintCoeff", "0.80"), el("LightCode", t["code"]),
+            el("LightFlux", "%.0f" % t["flux"]), el("LightTypeID", str(t["id"])),
+            el("LightTypeStringID", t["label"]),
+        ]))
+    lights = [(STREET, "A%d" % (i + 1), "Palo %d" % (i + 1), (x, y, POLE_H), (x, LANE_W, 0.0), (0, 5, 0))
+              for i, (x, y) in enumerate(POLES)]
+    lights += [(TUNNEL, "B%d" % (i + 1), "Galleria", (x, y, 5.2), (x, LANE_W, 0.0), (0, 15, 180))
+               for i, (x, y) in enumerate(TUNNEL_LIGHTS)]
     project = [
         ("ProjectName", "SP 32 – galleria «San Fermo»"),
         ("ProjectCode", "STR-2025-004"),
@@ -1473,11 +1501,14 @@ def write_road_project():
     calc = [("Type", "0"), ("Accuracy", "2"), ("UsingSun", "0")]
     empty = []
     elements = [
-        ("class_roadInfo", 0, "Road and tunnel geometry", empty),
-        ("class_placeInfo", 0, "Tunnel surfaces", empty),
-        ("class_luminaireInfo", 0, "Luminaire types", empty),
-        ("class_lampInfo", 0, "Lamp types", empty),
-        ("class_luminaireList", 0, "Luminaire positions and aiming", empty),
+        ("class_roadInfo", 0, "Road and tunnel geometry", road),
+        ("class_luminaireInfo", 0, "Luminaire types", luminaire_types_data([STREET, TUNNEL])),
+        ("class_lampInfo", 0, "Lamp types", lamp_types_data([
+            dict(id=0, name="Modulo LED 96 W 730", code="LM96-730", flux=12400, power=96.0, current=0.7,
+                 kelvin=3000, count=3),
+            dict(id=1, name="Modulo LED 48 W 740", code="LM48-740", flux=6200, power=48.0, current=0.5,
+                 kelvin=4000, count=4)])),
+        ("class_luminaireList", 0, "Luminaire positions and aiming", luminaire_list_data(lights)),
         ("class_roadResults", 0, "Road lighting results by zone", empty),
         ("class_summaryResult", 0, "Summary of the calculation surfaces", empty),
         ("class_abbCss", 0, "Glare by CSS method", empty),
@@ -1500,7 +1531,7 @@ def write_road_project():
             ("Type", "Luminance"), ("DisplayType", "pseudoColor"), ("e_surfType", "kSurf_RoadLane"),
             ("Description", "Corsia 1"), ("Min", fmt(min1)), ("Max", fmt(max1)),
             ("Med", fmt(med1)), ("NumDecimals", "2"), ("ObserverIndex", "1"),
-            ("ObserverName", "Osservatore corsia 1"), ("ObserverNameShort", "Oss. 1"),
+            ("ObserverName", "Osservatore corsia 1"), ("ObserverNameShort", "corsia 1"),
         ], "Results\\result1_falsecolours.png")),
         ("class_result", 2, "Sidewalk, semi-cylindrical illuminance", result_info([
             ("Type", "SemiCylIlluminance"), ("DisplayType", "isoSurf"),
@@ -1508,16 +1539,17 @@ def write_road_project():
             ("Min", fmt(min2)), ("Max", fmt(max2)), ("Med", fmt(med2)), ("NumDecimals", "1"),
             ("ObserverName", "direzione 0°"),
         ], "Results\\result2_isolines.png")),
-        ("class_screenShot", 0, "Road view", [el("Filename", "Screenshot1.png")]),
-        ("class_rendering", 0, "Tunnel entrance by night", [el("Filename", "Rendering.jpg")]),
+        ("class_screenShot", 0, "Road view", [el("Filename", complete_name("road", "Screenshot1.png"))]),
+        ("class_rendering", 0, "Tunnel entrance by night",
+         [el("Filename", complete_name("road", "Rendering.png"))]),
         ("class_electricLines", 0, "Electric lines", empty),
         ("class_economicCalc", 0, "Economic calculation", empty),
     ]
-    write_project(os.path.join(folder, "road.xml"), "02/04/2025", project, calc, elements, bom=True)
+    write_project(os.path.join(folder, "road.xml"), "02/04/2025", project, calc, elements)
 
 
 def main():
-    write_language_files(os.path.join(SUITE, "Bin", "Lng"))
+    write_language_files(os.path.join(SUITE, "Lng"))
     write_suite_configuration()
     write_indoor_project()
     write_road_project()
