@@ -32,6 +32,8 @@ struct ProfileFile {
     std::vector<ProfileLine> lines;
     bool ansi = false; // the file is not valid UTF-8
     std::string lineEnd = "\r\n";
+    // A UTF-8 mark some editors put in front; it would otherwise hide the first section.
+    std::string_view byteOrderMark;
 };
 
 bool IsBlank(char c) {
@@ -81,6 +83,11 @@ void Classify(ProfileLine& line) {
 
 ProfileFile Parse(std::string_view content) {
     ProfileFile file;
+    static constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (content.starts_with(kUtf8Mark)) {
+        file.byteOrderMark = kUtf8Mark;
+        content.remove_prefix(kUtf8Mark.size());
+    }
     file.ansi = !IsValidUtf8(content);
     const std::size_t firstNewline = content.find('\n');
     if (firstNewline != std::string_view::npos) {
@@ -316,8 +323,8 @@ bool WriteProfileString(std::string_view file, std::string_view section, std::st
                              std::move(entry));
     }
 
-    std::string output;
-    std::size_t size = 0;
+    std::string output(profile.byteOrderMark);
+    std::size_t size = output.size();
     for (const ProfileLine& line : profile.lines)
         size += line.raw.size() + line.end.size();
     output.reserve(size);

@@ -258,6 +258,12 @@ TEST_F(ProfileTest, FilesThatAreNotUtf8AreAnsiTextAndStaySo) {
     const std::string utf8 = dir.write("utf8.ini", "[S]\nName=Caf\xC3\xA9\n");
     ASSERT_TRUE(WriteProfileString(utf8, "S", "Euro", "\xE2\x82\xAC"));
     EXPECT_EQ(dir.read("utf8.ini"), "[S]\nName=Caf\xC3\xA9\nEuro=\xE2\x82\xAC\n");
+
+    // An editor's UTF-8 mark neither hides the first section nor is lost on a rewrite.
+    const std::string marked = dir.write("marked.ini", "\xEF\xBB\xBF[S]\r\nName=A\r\n");
+    EXPECT_EQ(ReadProfileString(marked, "S", "Name", "missing"), "A");
+    ASSERT_TRUE(WriteProfileString(marked, "S", "Name", "B"));
+    EXPECT_EQ(dir.read("marked.ini"), "\xEF\xBB\xBF[S]\r\nName=B\r\n");
 }
 
 } // namespace
