@@ -33,12 +33,16 @@ public:
 
     std::string path() const { return path_.string(); }
     std::string file(std::string_view name) const { return (path_ / name).string(); }
+    // Writes the bytes as they are, replacing the file.
+    static void WriteFile(const std::filesystem::path& target, std::string_view bytes) {
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     // Writes the bytes as they are; creates the folders on the way.
     std::string write(std::string_view name, std::string_view bytes) const {
         const std::filesystem::path target = path_ / name;
         std::filesystem::create_directories(target.parent_path());
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        WriteFile(target, bytes);
         return target.string();
     }
     // The bytes of a file in the directory; empty when it cannot be read.
