@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,13 +66,15 @@ std::vector<Item> DumpItems(const std::string& json) {
     const std::size_t start = json.find("\"items\": [");
     if (start == std::string::npos) return items;
     std::istringstream lines(json.substr(start));
-    const std::regex member(R"rx(^\s*"(\w+)": (.*?),?$)rx");
     std::string line;
     while (std::getline(lines, line)) {
-        std::smatch m;
-        if (!std::regex_match(line, m, member)) continue;
-        const std::string key = m[1];
-        std::string value = m[2];
+        // "    \"key\": value," with the comma on all but the last member.
+        const std::size_t open = line.find('"');
+        const std::size_t close = open == std::string::npos ? open : line.find("\": ", open + 1);
+        if (close == std::string::npos) continue;
+        const std::string key = line.substr(open + 1, close - open - 1);
+        std::string value = line.substr(close + 3);
+        if (!value.empty() && value.back() == ',') value.pop_back();
         if (value.size() >= 2 && value.front() == '"') value = value.substr(1, value.size() - 2);
         if (key == "kind") items.emplace_back().kind = value;
         if (items.empty()) continue;
