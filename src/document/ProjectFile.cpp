@@ -11,10 +11,6 @@ namespace zentyra {
 
 namespace {
 
-const TiXmlElement* Child(const TiXmlElement* parent, std::string_view name) {
-    return FirstChildElement(parent, name);
-}
-
 // The "id" attribute as atoi reads it; a missing attribute gives kMissingElementId.
 int ElementId(const TiXmlElement& element) {
     const char* id = element.Attribute("id");
@@ -41,7 +37,6 @@ bool ProjectFile::Load(std::string_view path) {
     xmlLoaded_ = LoadXmlFile(std::string(path), *document);
     xml = std::move(document);
     if (!xmlLoaded_) {
-        xml->Clear();
         DebugMsg("Xml file " + std::string(path) + " not loaded ok");
     } else {
         Date.clear();
@@ -67,8 +62,9 @@ bool ProjectFile::Load(std::string_view path) {
 }
 
 void ProjectFile::ReadProject(const TiXmlElement* root) {
-    if (const TiXmlElement* general = Child(root, "GeneralInfo")) Date = ChildText(general, "Date");
-    if (const TiXmlElement* info = Child(root, "ProjectInfo")) {
+    if (const TiXmlElement* general = FirstChildElement(root, "GeneralInfo"))
+        Date = ChildText(general, "Date");
+    if (const TiXmlElement* info = FirstChildElement(root, "ProjectInfo")) {
         struct Field {
             const char* name;
             std::string ProjectFile::*text;
@@ -90,7 +86,7 @@ void ProjectFile::ReadProject(const TiXmlElement* root) {
         for (const Field& field : kFields)
             this->*field.text = ReadChildText(info, field.name);
     }
-    if (const TiXmlElement* calc = Child(root, "CalcInfo")) {
+    if (const TiXmlElement* calc = FirstChildElement(root, "CalcInfo")) {
         calcInfoPresent = 1;
         const std::string type = ChildText(calc, "Type");
         calcTypeZero = type == "0" ? 1 : 0;
@@ -101,14 +97,14 @@ void ProjectFile::ReadProject(const TiXmlElement* root) {
 }
 
 void ProjectFile::ReadElements(const TiXmlElement* root) {
-    const TiXmlElement* list = Child(root, "AvailableElementsList");
-    for (const TiXmlElement* element = Child(list, "PrintElement"); element;
+    const TiXmlElement* list = FirstChildElement(root, "AvailableElementsList");
+    for (const TiXmlElement* element = FirstChildElement(list, "PrintElement"); element;
          element = NextSiblingElement(element, "PrintElement")) {
         PrintElementEntry entry;
         if (const char* className = element->Attribute("class")) entry.className = className;
         entry.id = ElementId(*element);
         entry.description = ChildText(element, "Description");
-        entry.customData = Child(element, "CustomClassData");
+        entry.customData = FirstChildElement(element, "CustomClassData");
         elements.push_back(std::move(entry));
     }
 }
@@ -123,7 +119,8 @@ void ProjectFile::ChooseCoverImage() {
     if (const PrintElementEntry* plant = FindElement("class_plantView")) {
         // Without a folder the name stays relative to the working directory rather than
         // becoming a path at the root of the file system.
-        const std::string relative = ChildText(Child(plant->customData, "Image"), "Path");
+        const std::string relative =
+            ChildText(FirstChildElement(plant->customData, "Image"), "Path");
         coverImagePath =
             folder.empty() ? ToSlashes(relative) : JoinPath(folder, ToSlashes(relative));
     }
@@ -157,7 +154,7 @@ const PrintElementEntry* ProjectFile::FindNextElement(std::string_view className
 int ProjectFile::ProjectMode() const {
     const TiXmlElement* root = xml ? xml->RootElement() : nullptr;
     if (root && root->ValueStr() != "Zentyra") return 0;
-    return ParseInteger(ChildText(Child(root, "ProjectInfo"), "ProjectMode"));
+    return ParseInteger(ChildText(FirstChildElement(root, "ProjectInfo"), "ProjectMode"));
 }
 
 } // namespace zentyra
