@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config libgtest-dev
   libtinyxml-dev
+  qt6-base-dev qt6-image-formats-plugins libqt6svg6 libuemf-dev
   fonts-liberation fonts-dejavu-core
+  poppler-utils
 )
 
 missing=()

@@ -225,4 +225,14 @@ void ReportTree::SaveSelection() const {
     }
 }
 
+void ReportTree::UntickPiecesOfUntickedChapters() {
+    bool chapterOff = false;
+    for (const auto& item : items_) {
+        if (item->IsChapter())
+            chapterOff = !item->selected;
+        else if (chapterOff)
+            item->selected = false;
+    }
+}
+
 } // namespace zentyra

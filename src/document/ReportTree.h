@@ -32,6 +32,9 @@ public:
     bool BuildReportTree();
     // Sets the ticks from selectionMode(): 0 all, 1 the compact report, 2 the saved selection.
     void ApplySelectionMode();
+    // The pieces that follow an unticked chapter are not printed: they are unticked too, as
+    // the side bar does when it applies its ticks.
+    void UntickPiecesOfUntickedChapters();
     // In mode 2 copies the ticks into appConfig().savedSelection.
     void SaveSelection() const;
 

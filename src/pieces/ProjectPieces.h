@@ -13,6 +13,8 @@ public:
     std::string GetTitleText(bool usePrintLanguage) const override {
         return LanguageString(usePrintLanguage, 8714);
     }
+    // The cover: project name and fields, notes, cover picture, address block, warnings.
+    int Draw(ReportPainter& painter) override;
 };
 
 class CPiece_PlaceInfo : public CPiece {

@@ -1,0 +1,37 @@
+#include "pieces/PicturePieces.h"
+
+#include "document/ElementValues.h"
+#include "document/ProjectFile.h"
+#include "platform/Path.h"
+#include "render/ReportPainter.h"
+
+namespace zentyra {
+
+int CPicturePiece::Draw(ReportPainter& painter) {
+    const PrintElementEntry* element = project->FindElement(ClassKey(), elementId);
+    if (!element) return 0;
+    painter.DrawPieceTitle(GetTitle(true));
+    const std::string file = PictureFile(*element);
+    painter.y = painter.DrawImage(
+        file, 0, PageRect{painter.left(), painter.y, painter.right(), painter.BottomLimit()});
+    return 0;
+}
+
+std::string CViewPiece::PictureFile(const PrintElementEntry& element) const {
+    const std::string relative =
+        ToSlashes(ChildText(FirstChildElement(element.customData, "Image"), "Path"));
+    return JoinPath(project->folder, relative);
+}
+
+std::string CCapturePiece::PictureFile(const PrintElementEntry& element) const {
+    const std::string file = ChildText(element.customData, "Filename");
+    // The design application writes complete paths. A relative name that names nothing from
+    // here is looked for beside the project, where a moved project keeps its captures.
+    if (!file.empty() && !IsAbsolutePath(file) && !HasDriveLetter(file) && !FileExists(file)) {
+        const std::string besideProject = JoinPath(project->folder, ToSlashes(file));
+        if (FileExists(besideProject)) return besideProject;
+    }
+    return file;
+}
+
+} // namespace zentyra
