@@ -2,14 +2,17 @@
 
 #include "settings/ReportSettings.h"
 
+#include <cmath>
+
 namespace zentyra {
 
 PageGeometry PageGeometry::ForPaper(double widthMm, double heightMm, double dpi) {
     PageGeometry g;
     g.horzSizeMm = widthMm;
     g.vertSizeMm = heightMm;
-    g.horzRes = widthMm / 25.4 * dpi;
-    g.vertRes = heightMm / 25.4 * dpi;
+    // Devices have whole pixels.
+    g.horzRes = std::round(widthMm / 25.4 * dpi);
+    g.vertRes = std::round(heightMm / 25.4 * dpi);
     g.physicalWidth = g.horzRes;
     g.physicalHeight = g.vertRes;
     return g;
