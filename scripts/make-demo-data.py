@@ -1248,9 +1248,11 @@ def fmt(v):
 
 
 def complete_name(project, name):
-    # Screenshots and renderings are named by a complete path, used unchanged; a checked-out demo
-    # can only name them from the repository root, where the demo commands are run.
-    return "examples/projects/%s/%s" % (project, name)
+    # Real projects name screenshots and renderings by a complete path. A checked-out demo
+    # cannot know where it lives, so it gives the bare name, which the report printer looks for
+    # beside the project.
+    del project
+    return name
 
 
 def triple(x, y, z):

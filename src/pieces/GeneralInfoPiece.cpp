@@ -1,4 +1,5 @@
 #include "document/ProjectFile.h"
+#include "pieces/PicturePieces.h"
 #include "pieces/ProjectPieces.h"
 #include "render/ReportPainter.h"
 #include "settings/AppConfig.h"
@@ -41,7 +42,7 @@ int CPiece_GeneralInfo::Draw(ReportPainter& painter) {
     painter.y = painter.DrawParagraph(left, painter.right(), appConfig().notesText) +
                 painter.lineHeight + 3 * painter.gap;
 
-    painter.DrawImage(p.coverImagePath, 0,
+    painter.DrawImage(CompletePicturePath(p, p.coverImagePath), 0,
                       PageRect{left, painter.y, painter.right(),
                                painter.BottomLimit() - 20 * painter.lineHeight});
 

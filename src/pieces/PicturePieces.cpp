@@ -23,15 +23,16 @@ std::string CViewPiece::PictureFile(const PrintElementEntry& element) const {
     return JoinPath(project->folder, relative);
 }
 
-std::string CCapturePiece::PictureFile(const PrintElementEntry& element) const {
-    const std::string file = ChildText(element.customData, "Filename");
-    // The design application writes complete paths. A relative name that names nothing from
-    // here is looked for beside the project, where a moved project keeps its captures.
+std::string CompletePicturePath(const ProjectFile& project, const std::string& file) {
     if (!file.empty() && !IsAbsolutePath(file) && !HasDriveLetter(file) && !FileExists(file)) {
-        const std::string besideProject = JoinPath(project->folder, ToSlashes(file));
+        const std::string besideProject = JoinPath(project.folder, ToSlashes(file));
         if (FileExists(besideProject)) return besideProject;
     }
     return file;
+}
+
+std::string CCapturePiece::PictureFile(const PrintElementEntry& element) const {
+    return CompletePicturePath(*project, ChildText(element.customData, "Filename"));
 }
 
 } // namespace zentyra

@@ -9,6 +9,12 @@
 namespace zentyra {
 
 struct PrintElementEntry;
+class ProjectFile;
+
+// A picture named by a complete path, as screenshots, renderings and the cover picture are. A
+// relative name that names nothing from the working directory is looked for beside the
+// project, where a moved project keeps its pictures.
+std::string CompletePicturePath(const ProjectFile& project, const std::string& file);
 
 class CPicturePiece : public CPiece {
 public:
