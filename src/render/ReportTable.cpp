@@ -43,13 +43,14 @@ struct TableLayout {
     std::vector<int> bodyWidths;         // b: body rows only, as measured
     std::vector<std::vector<int>> bands; // the columns after column 0 of every band
     std::vector<RowCells> headings;
-    std::vector<const TableRow*> bodyRows;
     std::vector<RowCells> body;
     std::vector<RowCells> notes;
-    std::vector<const TableRow*> rowsInOrder; // all rows, for the look-ahead to pictures
-    int available = 0;                        // the usable width
-    int rowHeight = 0;                        // r
-    int tableLeft = 0;                        // left edge of the table on the page
+    std::vector<const TableRow*> rowsInOrder;
+    // Per row of the table: the first picture row after it, or the row count when none follows.
+    std::vector<std::size_t> nextPictureRow;
+    int available = 0; // the usable width
+    int rowHeight = 0; // r
+    int tableLeft = 0; // left edge of the table on the page
 };
 
 int ToDevice(double coordinate) {
@@ -120,10 +121,11 @@ public:
         const int bodyCount = static_cast<int>(layout_.body.size());
         bool firstRow = true;
         for (int j = 0; j < bodyCount; ++j) {
-            const bool image = layout_.bodyRows[static_cast<std::size_t>(j)]->HasImage();
+            const std::size_t tableIndex = layout_.headings.size() + static_cast<std::size_t>(j);
+            const bool image = layout_.rowsInOrder[tableIndex]->HasImage();
             // Pictures are printed once, with the first band.
             if (image && !firstBand) continue;
-            const int needed = image ? kImageRowHeight : SpaceForTextRow(j);
+            const int needed = image ? kImageRowHeight : SpaceForTextRow(tableIndex);
             const int free = painter_.BottomLimit() - painter_.y;
             const bool breakPage =
                 firstRow ? free < headingCount * r +
@@ -179,17 +181,12 @@ public:
 private:
     // A text row followed by pictures is kept on one page with the rows up to them and the
     // first picture row.
-    int SpaceForTextRow(int bodyIndex) const {
+    int SpaceForTextRow(std::size_t tableIndex) const {
         const int r = layout_.rowHeight;
-        const std::size_t tableIndex =
-            layout_.headings.size() + static_cast<std::size_t>(bodyIndex);
-        for (std::size_t k = tableIndex + 1; k < layout_.rowsInOrder.size(); ++k) {
-            if (layout_.rowsInOrder[k]->HasImage()) {
-                const int between = static_cast<int>(k - tableIndex - 1);
-                return between * r + kImageRowHeight + r;
-            }
-        }
-        return r;
+        const std::size_t picture = layout_.nextPictureRow[tableIndex];
+        if (picture >= layout_.rowsInOrder.size()) return r;
+        const int between = static_cast<int>(picture - tableIndex - 1);
+        return between * r + kImageRowHeight + r;
     }
 
     void Rule(int y, int width) {
@@ -346,6 +343,8 @@ bool TableRow::HasImage() const {
 TableRow& ReportTable::RowAt(int row) {
     while (static_cast<int>(rows.size()) < row)
         rows.emplace_back();
+    // Tables are filled row after row: the last row needs no walk through the list.
+    if (row == static_cast<int>(rows.size())) return rows.back();
     return *std::next(rows.begin(), row - 1);
 }
 
@@ -427,6 +426,12 @@ int ReportTable::Draw(ReportPainter& painter, int flags) {
         layout.rowsInOrder.push_back(&row);
     }
 
+    layout.nextPictureRow.assign(layout.rowsInOrder.size(), layout.rowsInOrder.size());
+    for (std::size_t k = layout.rowsInOrder.size(); k-- > 1;) {
+        layout.nextPictureRow[k - 1] =
+            layout.rowsInOrder[k]->HasImage() ? k : layout.nextPictureRow[k];
+    }
+
     painter.SelectFont(ReportFont::Body);
     layout.widths.assign(columnCount, 1);
     layout.bodyWidths.assign(columnCount, 1);
@@ -452,7 +457,6 @@ int ReportTable::Draw(ReportPainter& painter, int flags) {
         if (k < headingCount) {
             layout.headings.push_back(allCells[k]);
         } else if (k < headingCount + bodyCount) {
-            layout.bodyRows.push_back(layout.rowsInOrder[k]);
             layout.body.push_back(allCells[k]);
         } else if (k < headingCount + bodyCount + noteCount) {
             layout.notes.push_back(allCells[k]);
