@@ -264,7 +264,7 @@ private:
     void DrawCellText(const TableCell& cell, const PageRect& rect, double offset) {
         PageDevice* dc = painter_.dc;
         TextAlign align = kCentreTop;
-        double point = (rect.left + rect.right) / 2;
+        double point = (rect.left + rect.right) / 2; // the centre in whole units
         if (cell.align == kAlignLeft) {
             align = kLeftTop;
             point = rect.left + offset + 12.5;
