@@ -101,8 +101,9 @@ bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::strin
         return Fail(error, "Cannot set the paper size of " + path);
     QPainter painter;
     if (!painter.begin(&writer)) return Fail(error, "Cannot write " + path);
+    // Logos and legends are sharp drawings: keep pictures lossless instead of JPEG-encoding them.
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
+                           QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
     PictureCache pictures;
     const int total = static_cast<int>(pages.size());
     for (int i = 0; i < total; ++i) {

@@ -59,7 +59,11 @@ public:
     void operator()(const LineOp& op) {
         painter_.save();
         QPen pen(ToQColor(kRulePenColour));
-        pen.setWidthF(1.0);
+        // One unit wide, but never thinner than a device pixel, as a printer driver draws it.
+        const QTransform toDevice = painter_.combinedTransform();
+        const double pixelsPerUnit = std::min(std::hypot(toDevice.m11(), toDevice.m12()),
+                                              std::hypot(toDevice.m21(), toDevice.m22()));
+        pen.setWidthF(pixelsPerUnit > 0 && pixelsPerUnit < 1 ? 1 / pixelsPerUnit : 1.0);
         // Geometric pens of a printer driver end round.
         pen.setCapStyle(Qt::RoundCap);
         painter_.setPen(pen);
