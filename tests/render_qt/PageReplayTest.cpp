@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <uemf.h>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -57,6 +58,29 @@ std::string NoisePng(int size) {
         for (int x = 0; x < size; ++x)
             image.setPixel(x, y, random() | 0xFF000000u);
     return PngBytes(image);
+}
+
+// A 10 x 10 mm metafile (1000 x 1000 reference pixels) whose one black rectangle reaches 5 mm
+// beyond its frame on every side.
+bool WriteOverflowingMetafile(const std::string& path) {
+    EMFTRACK* track = nullptr;
+    EMFHANDLES* handles = nullptr;
+    if (emf_start(path.c_str(), 1 << 16, 1 << 14, &track) != 0) return false;
+    emf_htable_create(16, 16, &handles);
+    const auto append = [&](char* record) {
+        emf_append(reinterpret_cast<U_ENHMETARECORD*>(record), track, U_REC_FREE);
+    };
+    append(U_EMRHEADER_set(U_RECTL{0, 0, 999, 999}, U_RECTL{0, 0, 999, 999}, nullptr, 0, nullptr,
+                           sizel_set(1000, 1000), sizel_set(10, 10), 0));
+    std::uint32_t brush = 0;
+    append(createbrushindirect_set(&brush, handles, logbrush_set(U_BS_SOLID, U_RGB(0, 0, 0), 0)));
+    append(selectobject_set(brush, handles));
+    append(U_EMRRECTANGLE_set(U_RECTL{-500, -500, 1500, 1500}));
+    append(U_EMREOF_set(0, nullptr, track));
+    const bool written = emf_finish(track, handles) == 0;
+    emf_free(&track);
+    emf_htable_free(&handles);
+    return written;
 }
 
 long PeakResidentMb() {
@@ -208,6 +232,20 @@ TEST_F(PageReplayTest, BitmapsFillTheirRectangleAndKeepTransparency) {
         EXPECT_NEAR(ink->top(), top, 1);
         EXPECT_NEAR(ink->bottom(), top + 99, 1);
     }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(PageReplayTest, MetafileDrawsOnlyInsideItsRectangle) {
+    const std::string emf = dir.file("overflow.emf");
+    ASSERT_TRUE(WriteOverflowingMetafile(emf));
+    recorder.Picture(PictureKind::Metafile, emf, {300, 300, 400, 400}, {300, 300, 400, 400});
+    const QImage image = RenderPage(false);
+    EXPECT_EQ(image.pixel(350, 350), qRgb(0, 0, 0));
+    const auto ink = InkBounds(image, QRect(200, 200, 300, 300));
+    ASSERT_TRUE(ink);
+    // Fills the rectangle and is clipped to it (at most one device pixel more right and below).
+    EXPECT_TRUE(QRect(QPoint(300, 300), QPoint(400, 400)).contains(*ink)) << ink->right();
+    EXPECT_TRUE(ink->contains(QRect(QPoint(300, 300), QPoint(399, 399))));
     EXPECT_TRUE(messages.messages.empty());
 }
 
