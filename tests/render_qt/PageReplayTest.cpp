@@ -307,7 +307,7 @@ TEST_F(PageReplayTest, PicturesThatCannotBeReadDrawNothingAndAreReportedOnce) {
     }
 }
 
-TEST_F(PageReplayTest, ProbeReadsBitmapSizesWithoutDecoding) {
+TEST_F(PageReplayTest, ProbeReadsPictureSizesWithoutDecoding) {
     EXPECT_EQ(probe.BitmapSize(dir.write("huge.png", test::ZeroPng::Make(30000, 20000, 1)))
                   .value_or(PixelSize{})
                   .height,
@@ -318,6 +318,9 @@ TEST_F(PageReplayTest, ProbeReadsBitmapSizesWithoutDecoding) {
     EXPECT_EQ(gif->height, 1);
     EXPECT_FALSE(probe.BitmapSize(dir.write("empty.bmp", "")));
     EXPECT_FALSE(probe.BitmapSize(dir.file("missing.bmp")));
+    const std::string emf = dir.file("frame.emf");
+    ASSERT_TRUE(WriteOverflowingMetafile(emf));
+    EXPECT_EQ(probe.MetafileFrame(emf), (PageRect{0, 0, 999, 999}));
     EXPECT_FALSE(probe.MetafileFrame(dir.file("missing.emf")));
 }
 
