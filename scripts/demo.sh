@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fresh-machine entry point for the demo: installs what is missing, builds, and runs the report
-# printer headlessly on the bundled demo suite and projects. Outputs go to out/.
+# Fresh-machine entry point for the demo: installs what is missing, builds, and exports the
+# bundled demo projects headlessly to out/<project>.pdf (and their report trees as JSON).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +9,7 @@ scripts/build.sh
 mkdir -p out
 for project in indoor road; do
   build/src/app/zentyra --suite examples/suite \
-    --dump-tree "out/$project-tree.json" "examples/projects/$project/$project.xml"
-  echo "demo: wrote out/$project-tree.json"
+    --export-pdf "out/$project.pdf" --dump-tree "out/$project-tree.json" \
+    "examples/projects/$project/$project.xml"
+  echo "demo: wrote out/$project.pdf"
 done

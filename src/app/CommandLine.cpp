@@ -16,6 +16,14 @@ struct ValueOption {
 constexpr std::array kValueOptions{
     ValueOption{"--suite", &CommandLine::suiteDirectory},
     ValueOption{"--dump-tree", &CommandLine::dumpTreePath},
+    ValueOption{"--dump-pages", &CommandLine::dumpPagesPath},
+    ValueOption{"--export-pdf", &CommandLine::exportPdfPath},
+    ValueOption{"--export-png", &CommandLine::exportPngDir},
+    ValueOption{"--paper", &CommandLine::paperName},
+    ValueOption{"--dpi", &CommandLine::dpiText},
+    ValueOption{"--select", &CommandLine::selectList},
+    ValueOption{"--deselect", &CommandLine::deselectList},
+    ValueOption{"--print-language", &CommandLine::printLanguageId},
 };
 
 } // namespace
@@ -32,6 +40,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (argument == "--help" || argument == "-h" || argument == "-?") {
             line.help = true;
+            continue;
+        }
+        if (argument == "--test-metrics") {
+            line.testMetrics = true;
             continue;
         }
         std::string_view name = argument;
@@ -71,17 +83,34 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string CommandLineHelp(const std::string& programName) {
     return "usage: " + programName +
-           " [-compact|-full|-lastCfg] [--suite DIR] [--dump-tree FILE.json] PROJECT.xml\n"
+           " [-compact|-full|-lastCfg] [--suite DIR] [OUTPUTS] [OPTIONS] PROJECT.xml\n"
            "\n"
-           "Reads a lighting project file and builds its report.\n"
+           "Reads a lighting project file, builds its report and lays it out page by page.\n"
            "\n"
            "  -compact            first argument only: tick the compact default set of pieces\n"
            "  -full               first argument only: tick every chapter and piece (default)\n"
            "  -lastCfg            first argument only: tick what was last saved as the default\n"
            "  --suite DIR         the suite folder holding INSTALL.INI (default: $ZENTYRA_SUITE,\n"
            "                      else the parent of the executable's folder)\n"
-           "  --dump-tree FILE    write the project data, print elements and report tree as JSON\n"
-           "                      and exit (headless; settings are read, never written)\n"
+           "\n"
+           "Outputs (any combination; headless: no display needed, settings are read, never\n"
+           "written):\n"
+           "  --dump-tree FILE    the project data, print elements and report tree as JSON\n"
+           "  --export-pdf FILE   the printed report as a PDF, pages in print order\n"
+           "  --export-png DIR    one PNG per printed page: DIR/page-001.png, ...\n"
+           "  --dump-pages FILE   the recorded pages (every text, rule and picture) as JSON\n"
+           "  ('-' as FILE writes a dump to standard output)\n"
+           "\n"
+           "Options:\n"
+           "  --paper A4|Letter   paper size of the layout (default A4)\n"
+           "  --dpi N             resolution of the PNG pages, 30..1200 (default 150)\n"
+           "  --select LIST       tick these items after the selection switch; LIST is\n"
+           "                      comma-separated TYPE or TYPE:ELEMENTID (chapters 0..8,\n"
+           "                      pieces 10..28)\n"
+           "  --deselect LIST     untick these items (applied after --select); the pieces of\n"
+           "                      an unticked chapter are not printed\n"
+           "  --print-language ID print in this language of the suite's list, for this run only\n"
+           "  --test-metrics      lay out with fixed test font metrics instead of real fonts\n"
            "  -h, --help          show this help\n";
 }
 

@@ -11,14 +11,30 @@ namespace zentyra {
 
 struct CommandLine {
     int selectionMode = 0;
-    std::string suiteDirectory; // --suite DIR
-    std::string dumpTreePath;   // --dump-tree FILE
-    std::string projectPath;    // first argument that is not an option
+    std::string suiteDirectory;  // --suite DIR
+    std::string dumpTreePath;    // --dump-tree FILE
+    std::string dumpPagesPath;   // --dump-pages FILE
+    std::string exportPdfPath;   // --export-pdf FILE
+    std::string exportPngDir;    // --export-png DIR
+    std::string paperName;       // --paper A4|Letter, as given; empty = A4
+    std::string dpiText;         // --dpi N, as given; empty = the default
+    std::string selectList;      // --select TYPE[:ID],...
+    std::string deselectList;    // --deselect TYPE[:ID],...
+    std::string printLanguageId; // --print-language ID, as given
+    bool testMetrics = false;    // --test-metrics
+    std::string projectPath;     // first argument that is not an option
     bool help = false;
     std::vector<std::string> ignoredFlags;
     std::string error; // non-empty: the command line is unusable, with this explanation
 
-    bool headless() const { return !dumpTreePath.empty(); }
+    bool headless() const {
+        return !dumpTreePath.empty() || !dumpPagesPath.empty() || !exportPdfPath.empty() ||
+               !exportPngDir.empty();
+    }
+    // Whether the report is laid out (any page output asked for).
+    bool laysOut() const {
+        return !dumpPagesPath.empty() || !exportPdfPath.empty() || !exportPngDir.empty();
+    }
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

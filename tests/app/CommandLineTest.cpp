@@ -56,5 +56,31 @@ TEST(CommandLine, UnknownFlagsAreIgnoredButMistypedOptionsAndMissingValuesAreErr
     EXPECT_TRUE(ParseCommandLine({"p.xml", "--help"}).help);
 }
 
+TEST(CommandLine, PageOutputsAndLayoutOptionsAreHeadlessAndCombine) {
+    const CommandLine line =
+        ParseCommandLine({"-compact", "--export-pdf", "r.pdf", "--export-png=png", "--dpi", "72",
+                          "--dump-pages", "-", "--paper", "Letter", "--test-metrics", "--select",
+                          "5,26:1", "--deselect=2", "--print-language", "6", "p.xml"});
+    EXPECT_EQ(line.error, "");
+    EXPECT_EQ(line.selectionMode, 1);
+    EXPECT_EQ(line.exportPdfPath, "r.pdf");
+    EXPECT_EQ(line.exportPngDir, "png");
+    EXPECT_EQ(line.dpiText, "72");
+    EXPECT_EQ(line.dumpPagesPath, "-");
+    EXPECT_EQ(line.paperName, "Letter");
+    EXPECT_TRUE(line.testMetrics);
+    EXPECT_EQ(line.selectList, "5,26:1");
+    EXPECT_EQ(line.deselectList, "2");
+    EXPECT_EQ(line.printLanguageId, "6");
+    EXPECT_EQ(line.projectPath, "p.xml");
+    EXPECT_TRUE(line.headless());
+    EXPECT_TRUE(line.laysOut());
+
+    const CommandLine treeOnly = ParseCommandLine({"--dump-tree", "t.json", "p.xml"});
+    EXPECT_TRUE(treeOnly.headless());
+    EXPECT_FALSE(treeOnly.laysOut());
+    EXPECT_FALSE(ParseCommandLine({"--test-metrics", "p.xml"}).headless());
+}
+
 } // namespace
 } // namespace zentyra

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     if (!line.headless()) {
         std::fprintf(stderr,
                      "%s: this build has no desktop window yet; give an output such as "
-                     "--dump-tree FILE.json (see %s --help)\n",
+                     "--export-pdf FILE.pdf (see %s --help)\n",
                      programName.c_str(), programName.c_str());
         return 2;
     }
