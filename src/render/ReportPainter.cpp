@@ -58,19 +58,15 @@ PageRect FitPicture(double w, double h, PageRect box, int fitFlags) {
             width = Truncate(boxW * (w / h) / (boxW / boxH));
         }
     }
+    // Start of a span of `size` between low and high: at one edge by its flag, else centred.
+    auto place = [fitFlags](int low, int high, int size, int lowFlag, int highFlag) {
+        if (fitFlags & lowFlag) return low;
+        if (fitFlags & highFlag) return high - size;
+        return (low + high) / 2 - size / 2;
+    };
     PageRect rect;
-    if (fitFlags & kFitLeft)
-        rect.left = box.left;
-    else if (fitFlags & kFitRight)
-        rect.left = box.right - width;
-    else
-        rect.left = (box.left + box.right) / 2 - width / 2;
-    if (fitFlags & kFitTop)
-        rect.top = box.top;
-    else if (fitFlags & kFitBottom)
-        rect.top = box.bottom - height;
-    else
-        rect.top = (box.top + box.bottom) / 2 - height / 2;
+    rect.left = place(box.left, box.right, width, kFitLeft, kFitRight);
+    rect.top = place(box.top, box.bottom, height, kFitTop, kFitBottom);
     rect.right = rect.left + width;
     rect.bottom = rect.top + height;
     return rect;
