@@ -3,14 +3,17 @@
 // records onto any QPainter. The layout only needs the frame; replay plays the records.
 #include <QRectF>
 
-#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QPainter;
 
 namespace zentyra {
+
+namespace emf {
+struct Document;
+} // namespace emf
 
 // rclFrame of the header, in 0.01 mm, as the file stores it (inclusive bounds).
 struct EmfFrame {
@@ -36,7 +39,8 @@ public:
 
 private:
     EmfPicture() = default;
-    std::vector<std::uint8_t> bytes_;
+    // Shared and immutable, so that copies of a picture are cheap.
+    std::shared_ptr<const emf::Document> document_;
     EmfFrame frame_;
 };
 
