@@ -2,6 +2,7 @@
 // a real PDF read back with poppler, PNG pages, ticks and print language for one run, and the
 // options and outputs that cannot be used.
 #include "HeadlessTestSupport.h"
+#include "PageImageSupport.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -250,6 +251,68 @@ TEST_F(Export, UnusableOptionsAndOutputsAreReported) {
         {"--suite", demo.suite(), "--export-pdf", pdf, demo.dir.file("nope.xml")}, demo.dir);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.errors.find("nope.xml"), std::string::npos) << result.errors;
+}
+
+// An EMF header (and its end record) whose frame is empty.
+std::string EmptyFrameEmf() {
+    std::string bytes(88 + 20, '\0');
+    auto put = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);           // EMR_HEADER
+    put(4, 88);          // its size
+    put(40, 0x464D4520); // " EMF"
+    put(44, 0x10000);
+    put(48, static_cast<std::uint32_t>(bytes.size()));
+    put(52, 2);
+    put(88, 14); // EMR_EOF
+    put(92, 20);
+    return bytes;
+}
+
+TEST_F(Export, BrokenPicturesAreReportedAndLeaveTheirPagesEmpty) {
+    const std::string folder = demo.dir.file("broken");
+    demo.dir.write("broken/empty.png", "");
+    demo.dir.write("broken/truncated.png",
+                   ReadFile(demo.dir.file("projects/road/PlantView.png")).substr(0, 200));
+    demo.dir.write("broken/corrupt.jpg",
+                   std::string("\xFF\xD8\xFF\xE0garbage garbage garbage", 27));
+    demo.dir.write("broken/empty-frame.emf", EmptyFrameEmf());
+    demo.dir.write("broken/huge.png", test::ZeroPng::Make(30000, 30000, 1));
+    auto view = [](const std::string& key, const std::string& file) {
+        return "<PrintElement class=\"" + key + "\" id=\"0\"><CustomClassData><Image><Path>" +
+               file + "</Path></Image></CustomClassData></PrintElement>";
+    };
+    const std::string project = demo.dir.write(
+        "broken/broken.xml",
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Zentyra><AvailableElementsList>" +
+            view("class_plantView", "empty.png") + view("class_lateralView", "truncated.png") +
+            view("class_frontView", "corrupt.jpg") + view("class_labelsView", "empty-frame.emf") +
+            "<PrintElement class=\"class_screenShot\" id=\"0\"><CustomClassData><Filename>huge.png"
+            "</Filename></CustomClassData></PrintElement></AvailableElementsList></Zentyra>\n");
+    const std::string pdf = demo.dir.file("broken.pdf");
+    const std::string pages = demo.dir.file("broken.json");
+    const RunResult result = RunProgram(
+        {"--suite", demo.suite(), "--export-pdf", pdf, "--dump-pages", pages, project}, demo.dir);
+    ASSERT_EQ(result.status, 0) << result.errors;
+    // Five picture pages, the cover and the contents.
+    const QJsonArray dumped = ReadJson(pages)["pages"].toArray();
+    EXPECT_EQ(dumped.size(), 7);
+    const std::string info = Capture("pdfinfo " + Quote(pdf));
+    EXPECT_NE(info.find("Pages:           7"), std::string::npos) << info;
+    // The empty file and the empty frame never reach a page; the others are reported when they
+    // cannot be drawn.
+    std::vector<std::string> files;
+    for (const QJsonValue& page : dumped)
+        for (const QJsonValue& op : page["ops"].toArray())
+            if (op["op"].toString() == "image")
+                files.push_back(fs::path(op["file"].toString().toStdString()).filename().string());
+    EXPECT_EQ(std::count(files.begin(), files.end(), "empty.png"), 0);
+    EXPECT_EQ(std::count(files.begin(), files.end(), "empty-frame.emf"), 0);
+    for (const std::string name :
+         {"empty.png", "truncated.png", "corrupt.jpg", "empty-frame.emf", "huge.png"})
+        EXPECT_NE(result.errors.find(name), std::string::npos) << name << ": " << result.errors;
 }
 
 } // namespace
