@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRawFont>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -102,14 +103,25 @@ public:
     void Text(const char* utf8, int x, int y, std::vector<std::uint32_t> dx = {}) {
         std::size_t length = 0;
         std::uint16_t* text = U_Utf8ToUtf16le(utf8, 0, &length);
-        const bool ownAdvances = dx.empty();
-        if (ownAdvances) dx.assign(length, 0);
-        char* emrText = emrtext_set(point32_set(x, y), static_cast<U_NUM_STR>(length), 2, text,
-                                    U_ETO_NONE, Rect(0, 0, 0, 0), dx.data());
-        char* record = U_EMREXTTEXTOUTW_set(Rect(0, 0, -1, -1), U_GM_COMPATIBLE, 1, 1,
-                                            reinterpret_cast<PU_EMRTEXT>(emrText));
-        std::free(emrText);
+        TextRecord(text, length, 2, U_ETO_NONE, x, y, std::move(dx));
         std::free(text);
+    }
+    void AnsiText(const char* latin1, int x, int y) {
+        TextRecord(latin1, std::strlen(latin1), 1, U_ETO_NONE, x, y, {});
+    }
+    void GlyphText(const std::vector<std::uint16_t>& glyphs, int x, int y) {
+        TextRecord(glyphs.data(), glyphs.size(), 2, U_ETO_GLYPH_INDEX, x, y, {});
+    }
+    void TextRecord(const void* units, std::size_t count, std::uint32_t unitSize,
+                    std::uint32_t options, int x, int y, std::vector<std::uint32_t> dx) {
+        const bool ownAdvances = dx.empty();
+        if (ownAdvances) dx.assign(count, 0);
+        char* emrText = emrtext_set(point32_set(x, y), static_cast<U_NUM_STR>(count), unitSize,
+                                    const_cast<void*>(units), options, Rect(0, 0, 0, 0), dx.data());
+        const auto make = unitSize == 1 ? U_EMREXTTEXTOUTA_set : U_EMREXTTEXTOUTW_set;
+        char* record =
+            make(Rect(0, 0, -1, -1), U_GM_COMPATIBLE, 1, 1, reinterpret_cast<PU_EMRTEXT>(emrText));
+        std::free(emrText);
         if (ownAdvances) Patch(record, 72, 0);
         Add(record);
     }
@@ -367,6 +379,34 @@ const std::vector<DrawCase>& DrawCases() {
              emf.Add(U_EMRPOLYGON16_set(Rect(0, 0, 1000, 1000), 3, points));
          },
          {{160, 40, kRed}, {40, 160, kWhite}}},
+        {"DibPatternBrushPaintsItsPattern",
+         [](EmfBuilder& emf) {
+             emf.Select(U_NULL_PEN);
+             std::vector<std::uint8_t> bits = {30, 30, 200, 30, 30, 200, 0, 0,
+                                               30, 30, 200, 30, 30, 200, 0, 0};
+             PU_BITMAPINFO info = bitmapinfo_set(
+                 bitmapinfoheader_set(2, 2, 1, U_BCBM_COLOR24, U_BI_RGB, 16, 0, 0, 0, 0), nullptr);
+             std::uint32_t index = 0;
+             emf.Add(createdibpatternbrushpt_set(&index, emf.handles(), U_DIB_RGB_COLORS, info, 16,
+                                                 reinterpret_cast<char*>(bits.data())));
+             std::free(info);
+             emf.Select(index);
+             emf.Rectangle(100, 100, 500, 500);
+         },
+         {{60, 60, kRed}, {150, 150, kWhite}}},
+        {"ExtCreatePenUserDashes",
+         [](EmfBuilder& emf) {
+             U_STYLEENTRY dashes[] = {100, 100};
+             PU_EXTLOGPEN pen = extlogpen_set(U_PS_GEOMETRIC | U_PS_USERSTYLE | U_PS_ENDCAP_FLAT,
+                                              40, U_BS_SOLID, Ref(kBlue), 0, 2, dashes);
+             std::uint32_t index = 0;
+             emf.Add(extcreatepen_set(&index, emf.handles(), nullptr, 0, nullptr, pen));
+             std::free(pen);
+             emf.Select(index);
+             const U_POINTL line[] = {{0, 500}, {1000, 500}};
+             emf.Add(U_EMRPOLYLINE_set(Rect(0, 0, -1, -1), 2, line));
+         },
+         {{10, 100, kBlue}, {30, 100, kWhite}, {50, 100, kBlue}, {10, 110, kWhite}}},
         {"BitBltPatCopyFillsWithTheBrush",
          [](EmfBuilder& emf) {
              emf.Brush(kRed);
@@ -542,6 +582,24 @@ const std::vector<TextCase>& TextCases() {
          },
          QRect(74, 110, 52, 24),
          {QRect(0, 0, 200, 104), QRect(0, 0, 68, 200)}},
+        {"AnsiText",
+         [](EmfBuilder& emf) {
+             emf.Add(U_EMRSETTEXTALIGN_set(U_TA_LEFT | U_TA_BASELINE));
+             emf.AnsiText("HH", 100, 500);
+         },
+         QRect(22, 74, 54, 24),
+         {QRect(0, 0, 18, 200), QRect(82, 0, 118, 200)}},
+        {"GlyphIndexes",
+         [](EmfBuilder& emf) {
+             emf.Add(U_EMRSETTEXTALIGN_set(U_TA_LEFT | U_TA_BASELINE));
+             std::vector<std::uint16_t> glyphs;
+             for (const quint32 glyph : QRawFont::fromFont(QFont(QStringLiteral("Arial")))
+                                            .glyphIndexesForString(QStringLiteral("HH")))
+                 glyphs.push_back(static_cast<std::uint16_t>(glyph));
+             emf.GlyphText(glyphs, 100, 500);
+         },
+         QRect(22, 74, 54, 24),
+         {QRect(0, 0, 18, 200), QRect(82, 0, 118, 200)}},
         {"DxArrayPlacesGlyphs",
          [](EmfBuilder& emf) {
              emf.Add(U_EMRSETTEXTALIGN_set(U_TA_LEFT | U_TA_BASELINE));

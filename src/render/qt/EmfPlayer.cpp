@@ -76,38 +76,89 @@ void AppendBeziers(QPainterPath& path, const QPolygonF& points, qsizetype first)
 
 bool IsPlayedRecordType(std::uint32_t type) {
     switch (type) {
-    case U_EMR_HEADER:
-    case U_EMR_SETBRUSHORGEX:
-    case U_EMR_SETPIXELV:
-    case U_EMR_SETMAPPERFLAGS:
-    case U_EMR_SETROP2:
-    case U_EMR_SETCOLORADJUSTMENT:
-    case U_EMR_SETMETARGN:
-    case U_EMR_SELECTPALETTE:
-    case U_EMR_CREATEPALETTE:
-    case U_EMR_SETPALETTEENTRIES:
-    case U_EMR_RESIZEPALETTE:
-    case U_EMR_REALIZEPALETTE:
-    case U_EMR_EXTFLOODFILL:
-    case U_EMR_FLATTENPATH:
-    case U_EMR_COMMENT:
-    case U_EMR_INVERTRGN:
-    case U_EMR_PLGBLT:
-    case U_EMR_SETICMMODE:
-    case U_EMR_CREATECOLORSPACE:
-    case U_EMR_SETCOLORSPACE:
-    case U_EMR_DELETECOLORSPACE:
-    case U_EMR_PIXELFORMAT:
-    case U_EMR_SETLAYOUT:
-    case U_EMR_CREATECOLORSPACEW:
-        return false;
+    case U_EMR_POLYBEZIER:
+    case U_EMR_POLYGON:
+    case U_EMR_POLYLINE:
+    case U_EMR_POLYBEZIERTO:
+    case U_EMR_POLYLINETO:
+    case U_EMR_POLYPOLYLINE:
+    case U_EMR_POLYPOLYGON:
+    case U_EMR_SETWINDOWEXTEX:
+    case U_EMR_SETWINDOWORGEX:
+    case U_EMR_SETVIEWPORTEXTEX:
+    case U_EMR_SETVIEWPORTORGEX:
+    case U_EMR_SETMAPMODE:
+    case U_EMR_SETBKMODE:
+    case U_EMR_SETPOLYFILLMODE:
+    case U_EMR_SETSTRETCHBLTMODE:
+    case U_EMR_SETTEXTALIGN:
+    case U_EMR_SETTEXTCOLOR:
+    case U_EMR_SETBKCOLOR:
+    case U_EMR_OFFSETCLIPRGN:
+    case U_EMR_MOVETOEX:
+    case U_EMR_EXCLUDECLIPRECT:
+    case U_EMR_INTERSECTCLIPRECT:
+    case U_EMR_SCALEVIEWPORTEXTEX:
+    case U_EMR_SCALEWINDOWEXTEX:
+    case U_EMR_SAVEDC:
+    case U_EMR_RESTOREDC:
+    case U_EMR_SETWORLDTRANSFORM:
+    case U_EMR_MODIFYWORLDTRANSFORM:
+    case U_EMR_SELECTOBJECT:
+    case U_EMR_CREATEPEN:
+    case U_EMR_CREATEBRUSHINDIRECT:
+    case U_EMR_DELETEOBJECT:
+    case U_EMR_ANGLEARC:
+    case U_EMR_ELLIPSE:
+    case U_EMR_RECTANGLE:
+    case U_EMR_ROUNDRECT:
+    case U_EMR_ARC:
+    case U_EMR_CHORD:
+    case U_EMR_PIE:
+    case U_EMR_LINETO:
+    case U_EMR_ARCTO:
+    case U_EMR_POLYDRAW:
+    case U_EMR_SETARCDIRECTION:
+    case U_EMR_SETMITERLIMIT:
+    case U_EMR_BEGINPATH:
+    case U_EMR_ENDPATH:
+    case U_EMR_CLOSEFIGURE:
+    case U_EMR_FILLPATH:
+    case U_EMR_STROKEANDFILLPATH:
+    case U_EMR_STROKEPATH:
+    case U_EMR_WIDENPATH:
+    case U_EMR_SELECTCLIPPATH:
+    case U_EMR_ABORTPATH:
+    case U_EMR_FILLRGN:
+    case U_EMR_PAINTRGN:
+    case U_EMR_EXTSELECTCLIPRGN:
+    case U_EMR_BITBLT:
+    case U_EMR_STRETCHBLT:
+    case U_EMR_MASKBLT:
+    case U_EMR_SETDIBITSTODEVICE:
+    case U_EMR_STRETCHDIBITS:
+    case U_EMR_EXTCREATEFONTINDIRECTW:
+    case U_EMR_EXTTEXTOUTA:
+    case U_EMR_EXTTEXTOUTW:
+    case U_EMR_POLYBEZIER16:
+    case U_EMR_POLYGON16:
+    case U_EMR_POLYLINE16:
+    case U_EMR_POLYBEZIERTO16:
+    case U_EMR_POLYLINETO16:
+    case U_EMR_POLYPOLYLINE16:
+    case U_EMR_POLYPOLYGON16:
+    case U_EMR_POLYDRAW16:
+    case U_EMR_CREATEMONOBRUSH:
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+    case U_EMR_EXTCREATEPEN:
+    case U_EMR_SMALLTEXTOUT:
+    case U_EMR_ALPHABLEND:
+    case U_EMR_TRANSPARENTBLT:
+    case U_EMR_GRADIENTFILL:
+        return true;
     default:
-        // libUEMF has no check for the undefined and obsolete types; they are skipped too.
-        return type >= U_EMR_POLYBEZIER && type <= U_EMR_GRADIENTFILL && type != U_EMR_UNDEF69 &&
-               type != U_EMR_POLYTEXTOUTA && type != U_EMR_POLYTEXTOUTW &&
-               !(type >= U_EMR_GLSRECORD && type <= U_EMR_UNDEF107) &&
-               !(type >= U_EMR_FORCEUFIMAPPING && type <= U_EMR_SETICMPROFILEW) &&
-               type != U_EMR_UNDEF117;
+        // Comments (EMF+ included), palettes, colour management and unknown records.
+        return false;
     }
 }
 
@@ -331,9 +382,11 @@ void Player::RestoreDc(std::int32_t which) {
         if (which == 0 || static_cast<std::size_t>(which) > saved_.size()) return;
         level = static_cast<std::size_t>(which) - 1;
     }
+    // Producers wrap every shape in SaveDC/RestoreDC; re-applying an unchanged clip each time
+    // would cost more than the drawing.
+    if (!(saved_[level].clip == dc_.clip)) clipDirty_ = true;
     dc_ = saved_[level];
     saved_.resize(level);
-    clipDirty_ = true;
 }
 
 // ---- Objects ----
