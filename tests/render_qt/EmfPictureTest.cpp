@@ -782,6 +782,14 @@ const std::vector<DibCase>& DibCases() {
          {0xF800, 0x07E0, 0x001F},
          {0x00, 0xF8, 0xE0, 0x07, 0x1F, 0x00, 0xE0, 0xFF},
          kQuadrants},
+        {"Bitfields32InRgbOrder",
+         2,
+         2,
+         32,
+         U_BI_BITFIELDS,
+         {0x0000FF, 0x00FF00, 0xFF0000},
+         {0xFF, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0xFF, 0, 0},
+         kQuadrants},
     };
     return cases;
 }

@@ -34,7 +34,7 @@ public:
     bool present() const { return mask_ != 0; }
     int Value(std::uint32_t pixel) const {
         if (!max_) return 0;
-        return static_cast<int>(((pixel & mask_) >> shift_) * 255u / max_);
+        return static_cast<int>(std::uint64_t{(pixel & mask_) >> shift_} * 255u / max_);
     }
 
 private:

@@ -482,11 +482,17 @@ QPainterPath Player::RegionToPath(const Record& record, std::uint64_t offset,
         path.addRect(ReadRect(record, offset + 16));
         return path;
     }
+    // Region rectangles exclude their right and bottom edges; QRect includes them.
+    // Coordinates are clamped so that the arithmetic on them cannot overflow.
+    constexpr std::int64_t kLimit = 1 << 28;
+    const auto coordinate = [&](std::uint64_t at) {
+        return int(std::clamp<std::int64_t>(record.I32(at), -kLimit, kLimit));
+    };
     QRegion region;
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint64_t at = offset + kRegionHeader + 16ull * i;
-        const QRect rect(QPoint(record.I32(at), record.I32(at + 4)),
-                         QPoint(record.I32(at + 8) - 1, record.I32(at + 12) - 1));
+        const QRect rect(QPoint(coordinate(at), coordinate(at + 4)),
+                         QPoint(coordinate(at + 8) - 1, coordinate(at + 12) - 1));
         if (rect.isValid()) region += rect;
     }
     path.addRegion(region);

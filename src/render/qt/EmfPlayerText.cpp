@@ -46,8 +46,17 @@ QFont::StyleHint StyleHintFor(std::uint8_t pitchAndFamily) {
     }
 }
 
-bool IsHighSurrogate(QChar c) {
-    return c.isHighSurrogate();
+// The glyph indexes, with those the font does not have replaced by glyph 0 (its "missing"
+// glyph): the run keeps its positions and FreeType is not asked for glyphs that do not exist.
+QList<quint32> FontGlyphs(const QRawFont& font, const std::vector<quint32>& glyphs) {
+    const QByteArray maxp = font.fontTable("maxp");
+    const quint32 count =
+        maxp.size() >= 6 ? (quint32(uchar(maxp[4])) << 8) | quint32(uchar(maxp[5])) : 0;
+    QList<quint32> result;
+    result.reserve(qsizetype(glyphs.size()));
+    for (const quint32 glyph : glyphs)
+        result.append(count == 0 || glyph < count ? glyph : 0);
+    return result;
 }
 
 } // namespace
@@ -122,7 +131,7 @@ QFont Player::ResolveFont(double& emSize) const {
         // A positive height is the cell: ascent plus descent.
         const QFontMetricsF metrics(font);
         const double cell = metrics.ascent() + metrics.descent();
-        emSize = cell > 0 ? spec.height * kTextPixelSize / cell : spec.height;
+        emSize = cell > 0 ? double(spec.height) * kTextPixelSize / cell : spec.height;
     } else {
         const QTransform toDevice = LogicalToDevice();
         const double verticalScale = std::hypot(toDevice.m21(), toDevice.m22());
@@ -147,8 +156,9 @@ void Player::DrawTextGlyphs(const TextRun& run, const QFont& font, const std::ve
     painter_.setBrush(Qt::NoBrush);
     if (!run.glyphs.empty()) {
         QGlyphRun glyphs;
-        glyphs.setRawFont(QRawFont::fromFont(font));
-        glyphs.setGlyphIndexes(QList<quint32>(run.glyphs.begin(), run.glyphs.end()));
+        const QRawFont rawFont = QRawFont::fromFont(font);
+        glyphs.setRawFont(rawFont);
+        glyphs.setGlyphIndexes(FontGlyphs(rawFont, run.glyphs));
         QList<QPointF> positions;
         for (std::size_t i = 0; i < run.glyphs.size(); ++i)
             positions.append({x[i], baseline});
@@ -161,7 +171,7 @@ void Player::DrawTextGlyphs(const TextRun& run, const QFont& font, const std::ve
     double natural = 0, worst = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         worst = std::max(worst, std::abs(x[std::size_t(i)] - x[0] - natural));
-        const bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size();
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         natural += metrics.horizontalAdvance(text.mid(i, pair ? 2 : 1));
         if (pair) ++i;
     }
@@ -171,7 +181,7 @@ void Player::DrawTextGlyphs(const TextRun& run, const QFont& font, const std::ve
         return;
     }
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size();
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         painter_.drawText(QPointF(x[std::size_t(i)], baseline), text.mid(i, pair ? 2 : 1));
         if (pair) ++i;
     }
@@ -223,14 +233,15 @@ void Player::DrawTextRun(const TextRun& run) {
         for (std::size_t i = 0; i < units; ++i)
             x[i + 1] = x[i] + run.advances[i] * logicalToText;
     } else if (!run.glyphs.empty()) {
-        const QList<QPointF> advances = QRawFont::fromFont(font).advancesForGlyphIndexes(
-            QList<quint32>(run.glyphs.begin(), run.glyphs.end()));
+        const QRawFont rawFont = QRawFont::fromFont(font);
+        const QList<QPointF> advances =
+            rawFont.advancesForGlyphIndexes(FontGlyphs(rawFont, run.glyphs));
         for (std::size_t i = 0; i < units; ++i)
             x[i + 1] = x[i] + (i < std::size_t(advances.size()) ? advances[qsizetype(i)].x() : 0);
     } else {
         for (std::size_t i = 0; i < units; ++i) {
             const QChar c = run.text[qsizetype(i)];
-            const bool pair = IsHighSurrogate(c) && i + 1 < units;
+            const bool pair = c.isHighSurrogate() && i + 1 < units;
             x[i + 1] = x[i] + metrics.horizontalAdvance(run.text.mid(qsizetype(i), pair ? 2 : 1));
             if (pair) {
                 x[i + 2] = x[i + 1];
@@ -285,7 +296,8 @@ void Player::DrawTextRun(const TextRun& run) {
     if (dc_.backgroundOpaque) {
         FillTextBackground(
             run, textToPainter,
-            QRectF(x[0], baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()));
+            QRectF(x[0], baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent())
+                .normalized());
     }
     painter_.setWorldTransform(textToPainter);
     DrawTextGlyphs(run, font, x, baseline, width);
