@@ -6,6 +6,7 @@
 //   layout_bench [PAGES] [OUT.pdf]
 #include "document/ProjectFile.h"
 #include "pieces/PieceFactory.h"
+#include "platform/SuiteLocation.h"
 #include "render/PageRecorder.h"
 #include "render/ReportPainter.h"
 #include "render/ReportTable.h"
@@ -112,7 +113,9 @@ int main(int argc, char** argv) {
     const int targetPages = argc > 1 ? std::max(10, std::atoi(argv[1])) : 1000;
     const std::string pdf = argc > 2 ? argv[2] : "/tmp/layout_bench.pdf";
     QGuiApplication application(argc, argv);
-    ReportSettings::instance().logoAlignment = 0; // no suite: no logo strip
+    // The demo suite: its logo strip, header and footer on every page, its languages.
+    SetSettingsWritable(false);
+    SetSuiteOverride(std::string(ZENTYRA_SOURCE_DIR) + "/examples/suite");
 
     const std::string picture =
         (std::filesystem::temp_directory_path() / "layout_bench_picture.png").string();
@@ -128,8 +131,8 @@ int main(int argc, char** argv) {
 
     QtFontMetrics metrics;
     QtPictureProbe probe;
-    // One piece is a 150-row table and a picture: about 4.3 pages.
-    const int piecesPer1000 = 232;
+    // One piece is a 150-row table and a picture: three pages.
+    const int piecesPer1000 = 333;
     std::printf("layout and recording (real fonts):\n");
     for (int size : {targetPages / 4, targetPages / 2, targetPages}) {
         const int pieces = std::max(1, size * piecesPer1000 / 1000);
