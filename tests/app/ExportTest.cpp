@@ -315,5 +315,37 @@ TEST_F(Export, BrokenPicturesAreReportedAndLeaveTheirPagesEmpty) {
         EXPECT_NE(result.errors.find(name), std::string::npos) << name << ": " << result.errors;
 }
 
+TEST_F(Export, AMetafileViewIsPlayedIntoThePdfWithItsTextAsText) {
+    fs::copy_file(fs::path(ZENTYRA_TEST_DATA) / "emf/libreoffice-drawing.emf",
+                  demo.dir.file("projects/road/Plan.EMF"));
+    std::string xml = ReadFile(demo.project("road"));
+    const std::string plan = "<Path>PlantView.png</Path>";
+    ASSERT_NE(xml.find(plan), std::string::npos);
+    xml.replace(xml.find(plan), plan.size(), "<Path>Plan.EMF</Path>");
+    TempDir::WriteFile(demo.project("road"), xml);
+
+    const std::string pdf = demo.dir.file("road.pdf");
+    const std::string pages = demo.dir.file("pages.json");
+    const RunResult result = run({"--export-pdf", pdf, "--dump-pages", pages});
+    ASSERT_EQ(result.status, 0) << result.errors;
+    const QJsonObject dump = ReadJson(pages);
+    int printed = 0; // the plan view's place in print order
+    const std::vector<int> order = Ints(dump["printOrder"]);
+    for (std::size_t n = 0; n < order.size(); ++n) {
+        const QJsonObject page = dump["pages"].toArray()[order[n] - 1].toObject();
+        for (const QJsonValue& op : page["ops"].toArray())
+            if (op["kind"].toString() == "metafile") {
+                EXPECT_TRUE(op["file"].toString().endsWith("Plan.EMF"));
+                // The frame's proportions, centred in the box under the title.
+                EXPECT_EQ(Ints(op["box"]), (std::vector<int>{150, 633, 2000, 2769}));
+                printed = static_cast<int>(n) + 1;
+            }
+    }
+    ASSERT_GT(printed, 0);
+    const std::string text = Capture("pdftotext -f " + std::to_string(printed) + " -l " +
+                                     std::to_string(printed) + " " + Quote(pdf) + " -");
+    EXPECT_NE(text.find("Zentyra 42"), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace zentyra
