@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/Path.h"
 #include "platform/SuiteLocation.h"
+#include "platform/Text.h"
 #include "render/ReportPainter.h"
 #include "render/qt/PageExport.h"
 #include "render/qt/QtFontMetrics.h"
@@ -19,7 +20,6 @@
 
 #include <QGuiApplication>
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -40,23 +40,6 @@ struct Paper {
 };
 
 constexpr Paper kPapers[] = {{"A4", 210.0, 297.0}, {"Letter", 215.9, 279.4}};
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-std::optional<int> ParseInt(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        return std::nullopt;
-    return value;
-}
 
 bool WriteOutput(const std::string& path, const std::string& text) {
     if (path == "-") {
@@ -92,14 +75,14 @@ bool CheckOptions(const CommandLine& line, RunOptions& options) {
     if (!line.paperName.empty()) {
         bool known = false;
         for (const Paper& paper : kPapers)
-            if (EqualsIgnoringCase(line.paperName, paper.name)) {
+            if (EqualsNoCase(line.paperName, paper.name)) {
                 options.paper = paper;
                 known = true;
             }
         if (!known) return fail("unknown paper '" + line.paperName + "' (A4 or Letter)");
     }
     if (!line.dpiText.empty()) {
-        const std::optional<int> dpi = ParseInt(line.dpiText);
+        const std::optional<int> dpi = ParseWholeNumber(line.dpiText);
         if (!dpi || *dpi < 30 || *dpi > 1200)
             return fail("--dpi takes a whole number from 30 to 1200, not '" + line.dpiText + "'");
         options.dpi = *dpi;
@@ -116,7 +99,7 @@ bool CheckOptions(const CommandLine& line, RunOptions& options) {
         options.deselect = std::move(*patterns);
     }
     if (!line.printLanguageId.empty()) {
-        options.printLanguageId = ParseInt(line.printLanguageId);
+        options.printLanguageId = ParseWholeNumber(line.printLanguageId);
         if (!options.printLanguageId)
             return fail("--print-language takes a language id, not '" + line.printLanguageId + "'");
     }

@@ -1,26 +1,11 @@
 #include "app/ItemSelection.h"
 
 #include "document/ReportTree.h"
-
-#include <charconv>
+#include "platform/Text.h"
 
 namespace zentyra {
 
 namespace {
-
-std::optional<int> ParseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    int value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (!text.empty() && text.front() == '+') ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last) return std::nullopt;
-    return value;
-}
 
 bool Matches(const ItemPattern& pattern, const CBasePiece& item) {
     return item.type == pattern.type &&
@@ -40,9 +25,9 @@ std::optional<std::vector<ItemPattern>> ParseItemList(std::string_view list, std
         if (entry.find_first_not_of(' ') == std::string_view::npos) continue;
         ItemPattern pattern;
         const std::size_t colon = entry.find(':');
-        const std::optional<int> type = ParseNumber(entry.substr(0, colon));
+        const std::optional<int> type = ParseWholeNumber(entry.substr(0, colon));
         std::optional<int> id;
-        if (colon != std::string_view::npos) id = ParseNumber(entry.substr(colon + 1));
+        if (colon != std::string_view::npos) id = ParseWholeNumber(entry.substr(colon + 1));
         if (!type || (colon != std::string_view::npos && !id)) {
             error = "'" + std::string(entry) + "' is not TYPE or TYPE:ELEMENTID";
             return std::nullopt;

@@ -1,5 +1,7 @@
 #include "platform/Text.h"
 
+#include <charconv>
+
 #include <cstdint>
 
 namespace zentyra {
@@ -203,6 +205,20 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
         }
     }
     return pa == a.size() && pb == b.size();
+}
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    int value = 0;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(text.data(), last, value);
+    if (error != std::errc() || end != last) return std::nullopt;
+    return value;
 }
 
 } // namespace zentyra

@@ -3,6 +3,7 @@
 // character limits that the suite's files define count UTF-16 units, so those limits are
 // applied through these functions.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,10 @@ std::string TruncateToUtf16Units(std::string_view utf8, std::size_t maxUnits);
 // Lower case as the suite's file names need it: ASCII and the Latin-1 letters.
 std::string ToLower(std::string_view utf8);
 bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// A whole decimal number and nothing else: blanks around it and a leading '+' are allowed;
+// nullopt for anything else or a number beyond the int range. (Values read from the suite's
+// files use the lenient atoi-like readers instead.)
+std::optional<int> ParseWholeNumber(std::string_view text);
 
 } // namespace zentyra
