@@ -116,14 +116,15 @@ void ProjectFile::ChooseCoverImage() {
         coverImagePath = ChildText(picture->customData, "Filename");
         return;
     }
-    if (const PrintElementEntry* plant = FindElement("class_plantView")) {
-        // Without a folder the name stays relative to the working directory rather than
-        // becoming a path at the root of the file system.
-        const std::string relative =
-            ChildText(FirstChildElement(plant->customData, "Image"), "Path");
-        coverImagePath =
-            folder.empty() ? ToSlashes(relative) : JoinPath(folder, ToSlashes(relative));
-    }
+    if (const PrintElementEntry* plant = FindElement("class_plantView"))
+        coverImagePath = ImagePath(*plant);
+}
+
+std::string ProjectFile::ImagePath(const PrintElementEntry& entry) const {
+    // Without a folder the name stays relative to the working directory rather than becoming
+    // a path at the root of the file system.
+    const std::string relative = ChildText(FirstChildElement(entry.customData, "Image"), "Path");
+    return JoinPath(folder, ToSlashes(relative));
 }
 
 const PrintElementEntry* ProjectFile::FindElement(std::string_view className) const {

@@ -44,6 +44,9 @@ public:
     const PrintElementEntry* FindNextElement(std::string_view className,
                                              const PrintElementEntry* entry) const;
 
+    // The picture an element names by CustomClassData/Image/Path, relative to the folder.
+    std::string ImagePath(const PrintElementEntry& entry) const;
+
     // ProjectInfo/ProjectMode as an integer; 0 when absent.
     int ProjectMode() const;
 

@@ -18,9 +18,7 @@ int CPicturePiece::Draw(ReportPainter& painter) {
 }
 
 std::string CViewPiece::PictureFile(const PrintElementEntry& element) const {
-    const std::string relative =
-        ToSlashes(ChildText(FirstChildElement(element.customData, "Image"), "Path"));
-    return JoinPath(project->folder, relative);
+    return project->ImagePath(element);
 }
 
 std::string CompletePicturePath(const ProjectFile& project, const std::string& file) {

@@ -27,7 +27,7 @@ protected:
     virtual std::string PictureFile(const PrintElementEntry& element) const = 0;
 };
 
-// The views: Image/Path, relative to the project's folder.
+// The views: Image/Path, relative to the project's folder (ProjectFile::ImagePath).
 class CViewPiece : public CPicturePiece {
 public:
     using CPicturePiece::CPicturePiece;
