@@ -4,6 +4,7 @@
 #include "language/KLanguageManagerGeneric.h"
 #include "language/SafeFormat.h"
 #include "platform/Path.h"
+#include "platform/Text.h"
 #include "settings/InstallConfig.h"
 #include "settings/ReportSettings.h"
 
@@ -29,11 +30,7 @@ bool IsFrontMatter(int type) {
 }
 
 bool EndsWithEmf(std::string_view path) {
-    if (path.size() < 4) return false;
-    std::string tail(path.substr(path.size() - 4));
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == ".emf";
+    return path.size() >= 4 && ToLower(path.substr(path.size() - 4)) == ".emf";
 }
 
 int Truncate(double value) {
@@ -76,6 +73,9 @@ ReportPainter::ReportPainter(PageRecorder& recorder, ProjectFile& project)
     : project(project), recorder(recorder) {
     lineHeight = FontHeight(ReportFont::Body);
     y = top();
+    // The configuration directory does not change during a run: every page's logo is this file.
+    const std::string& cfgDir = InstallConfig::instance().cfgDir();
+    if (!cfgDir.empty()) logoPath_ = JoinPath(cfgDir, kLogoFileName);
 }
 
 int ReportPainter::FontHeight(ReportFont font) const {
@@ -148,10 +148,8 @@ void ReportPainter::DrawLogoStrip() {
     const int flags = settings.logoAlignment == 1   ? kFitLeft | kFitTop
                       : settings.logoAlignment == 3 ? kFitRight | kFitTop
                                                     : 0;
-    const std::string& cfgDir = InstallConfig::instance().cfgDir();
-    if (!cfgDir.empty())
-        DrawImage(JoinPath(cfgDir, kLogoFileName), flags,
-                  PageRect{left(), y, right(), y + kLogoStripHeight});
+    if (!logoPath_.empty())
+        DrawImage(logoPath_, flags, PageRect{left(), y, right(), y + kLogoStripHeight});
     y += kLogoStripHeight + gap;
     dc->Line({left(), y}, {right(), y});
     y += gap;
@@ -207,7 +205,7 @@ void ReportPainter::DrawSectionTitle(std::string_view text) {
 }
 
 int ReportPainter::DrawImage(const std::string& path, int fitFlags, PageRect box) {
-    const std::string file = ResolveCaseInsensitive(ToSlashes(path));
+    const std::string file = ResolveCaseInsensitive(path);
     PictureProbe& pictures = recorder.pictures();
     if (EndsWithEmf(path)) {
         const std::optional<PageRect> frame = pictures.MetafileFrame(file);

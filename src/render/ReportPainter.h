@@ -67,6 +67,8 @@ private:
     void DrawLogoStrip();
     void DrawHeader();
     void DrawFooter(bool pageNumberInFooter);
+
+    std::string logoPath_; // empty without a configuration directory
 };
 
 // One layout run on a prepared recorder: the painter walks the report, then the last page is
