@@ -31,11 +31,8 @@ bool Fail(std::string* error, std::string message) {
 
 std::vector<const RecordedPage*> PrintedPages(const PageRecorder& recorder) {
     std::vector<const RecordedPage*> pages;
-    for (int n = 1; n <= static_cast<int>(recorder.pages().size()); ++n) {
-        const RecordedPage* page = recorder.PageForPrint(n);
-        if (!page) break;
-        pages.push_back(page);
-    }
+    for (const int number : recorder.PrintOrder())
+        pages.push_back(&recorder.pages()[static_cast<std::size_t>(number - 1)]);
     return pages;
 }
 
