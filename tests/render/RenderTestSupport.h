@@ -56,6 +56,9 @@ protected:
         suite.write("INSTALL.INI", "[OrvantaInstallCfg]\ncfgDir=Cfg\\\nlanguageDir=Lng\\\n");
         suite.write("Cfg/ORV.INI", "[OrvCfg_Common]\n");
         logoPath = suite.write("Cfg/Zada_S.Msg", "BM");
+        // Settings made before this suite was set up would name another configuration.
+        ReportSettings::release();
+        InstallConfig::release();
         SetSuiteOverride(suite.path());
         ReportSettings& settings = ReportSettings::instance();
         settings.logoAlignment = 1;
