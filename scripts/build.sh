@@ -17,5 +17,5 @@ if [ -z "$dir" ]; then
   if [ "$sanitize" = ON ]; then dir=build-asan; else dir=build; fi
 fi
 
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTYRA_SANITIZE="$sanitize" >/dev/null
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTYRA_SANITIZE="$sanitize" -DZENTYRA_WERROR=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)"

@@ -1,6 +1,6 @@
 #include "render/qt/PageReplay.h"
 
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 #include "render/qt/PictureCache.h"
 #include "render/qt/QtFontMetrics.h"
 

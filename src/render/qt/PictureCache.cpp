@@ -1,7 +1,7 @@
 #include "render/qt/PictureCache.h"
 
 #include "platform/Messages.h"
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 
 #include <QImageReader>
 #include <QString>

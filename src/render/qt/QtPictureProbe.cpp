@@ -2,7 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/Path.h"
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 
 #include <QImageReader>
 #include <QString>

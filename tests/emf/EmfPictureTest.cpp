@@ -1,4 +1,4 @@
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 
 #include "../support/TempDir.h"
 

@@ -1,6 +1,6 @@
-#include "render/qt/EmfObjects.h"
+#include "emf/EmfObjects.h"
 
-#include "render/qt/EmfDib.h"
+#include "emf/EmfDib.h"
 
 #include <uemf.h>
 

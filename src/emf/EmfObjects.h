@@ -2,7 +2,7 @@
 // The graphics objects an EMF creates and selects (pens, brushes, fonts) as plain values.
 // They keep the file's logical units; the player turns them into QPen, QBrush and QFont at
 // drawing time, when the transform is known.
-#include "render/qt/EmfRecord.h"
+#include "emf/EmfRecord.h"
 
 #include <QColor>
 #include <QImage>

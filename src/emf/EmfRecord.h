@@ -1,7 +1,7 @@
 #pragma once
 // The parts of an enhanced metafile the player shares: a bounds-checked view of one record, the
 // header values the mapping needs, and the loaded file with the offsets of its usable records.
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 
 #include <cstddef>
 #include <cstdint>

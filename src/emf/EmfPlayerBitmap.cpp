@@ -1,10 +1,10 @@
 // Bitmap records of the player: StretchDIBits, SetDIBitsToDevice and the blits. Raster
 // operations have no counterpart in a PDF, so they become images with alpha that look the same
 // over the usual white or already drawn background.
-#include "render/qt/EmfPlayer.h"
+#include "emf/EmfPlayer.h"
 
-#include "render/qt/EmfDib.h"
-#include "render/qt/EmfGeometry.h"
+#include "emf/EmfDib.h"
+#include "emf/EmfGeometry.h"
 
 #include <uemf.h>
 

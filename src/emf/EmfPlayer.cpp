@@ -1,6 +1,6 @@
-#include "render/qt/EmfPlayer.h"
+#include "emf/EmfPlayer.h"
 
-#include "render/qt/EmfGeometry.h"
+#include "emf/EmfGeometry.h"
 
 #include <uemf.h>
 

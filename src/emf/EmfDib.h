@@ -1,6 +1,6 @@
 #pragma once
 // Device-independent bitmaps carried inside EMF records, decoded into QImages.
-#include "render/qt/EmfRecord.h"
+#include "emf/EmfRecord.h"
 
 #include <QImage>
 

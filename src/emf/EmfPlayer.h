@@ -3,8 +3,8 @@
 // does (mapping mode, window and viewport, world transform, selected objects, clip, path) and
 // turns each drawing record into QPainter calls in the painter's coordinates, so that raster
 // and PDF output come from the same calls and text stays text.
-#include "render/qt/EmfObjects.h"
-#include "render/qt/EmfRecord.h"
+#include "emf/EmfObjects.h"
+#include "emf/EmfRecord.h"
 
 #include <QImage>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 // Geometry read from records and the transform checks the player shares between its files.
-#include "render/qt/EmfRecord.h"
+#include "emf/EmfRecord.h"
 
 #include <QPointF>
 #include <QRectF>

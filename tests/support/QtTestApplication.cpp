@@ -11,7 +11,7 @@ public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "render_qt_tests";
+        static char name[] = "zentyra_tests";
         static char* argv[] = {name, nullptr};
         application_ = std::make_unique<QGuiApplication>(argc, argv);
     }

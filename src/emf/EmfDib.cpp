@@ -1,4 +1,4 @@
-#include "render/qt/EmfDib.h"
+#include "emf/EmfDib.h"
 
 #include <uemf.h>
 

@@ -1,7 +1,7 @@
-#include "render/qt/EmfPicture.h"
+#include "emf/EmfPicture.h"
 
-#include "render/qt/EmfPlayer.h"
-#include "render/qt/EmfRecord.h"
+#include "emf/EmfPlayer.h"
+#include "emf/EmfRecord.h"
 
 #include <uemf.h>
 #include <uemf_safe.h>

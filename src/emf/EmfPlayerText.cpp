@@ -1,7 +1,7 @@
 // Text records of the player: ExtTextOutW/A and SmallTextOut, drawn as real text.
-#include "render/qt/EmfPlayer.h"
+#include "emf/EmfPlayer.h"
 
-#include "render/qt/EmfGeometry.h"
+#include "emf/EmfGeometry.h"
 
 #include <uemf.h>
 
