@@ -5,9 +5,11 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace zentyra {
 
@@ -84,76 +86,223 @@ DeclaredEncoding FindDeclaredEncoding(std::string_view bytes) {
     return DeclaredEncoding::Other;
 }
 
-// Position just after the end marker, or npos.
-std::size_t After(std::string_view text, std::size_t from, std::string_view marker) {
-    const std::size_t at = text.find(marker, from);
-    return at == std::string_view::npos ? at : at + marker.size();
-}
+// A scanner that walks the text the way TinyXML's parser does (node kinds told apart by the
+// same prefixes, each node ending where TinyXML ends it), with an explicit stack in place of
+// its recursion. It only has to agree with TinyXML where TinyXML goes on parsing: wherever
+// TinyXML would stop with an error, the scanner stops too and says it could not follow,
+// which rejects the text. So a construct it does not understand never lets the rest through
+// uncounted.
+class NestingScanner {
+public:
+    NestingScanner(std::string_view xml, int stopAbove)
+        : text_(xml.substr(0, xml.find('\0'))), stopAbove_(stopAbove) {}
 
-// The end of a markup declaration such as <!DOCTYPE ...>, whose internal subset in square
-// brackets may hold '>' of its own.
-std::size_t AfterDeclaration(std::string_view text, std::size_t from) {
-    int brackets = 0;
-    char quote = 0;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote) {
-            if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '[') {
-            ++brackets;
-        } else if (c == ']') {
-            --brackets;
-        } else if (c == '>' && brackets <= 0) {
-            return i + 1;
+    XmlNestingScan Run() {
+        SkipWhiteSpace();
+        // The document level: TinyXML stops quietly at anything that does not start with '<'.
+        while (!AtEnd() && Peek() == '<') {
+            if (!ParseNode()) return Result(false);
+            if (!ReadContentsOfOpenElements()) return Result(false);
+            SkipWhiteSpace();
+        }
+        return Result(true);
+    }
+
+private:
+    static bool IsWhiteSpace(char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    }
+    // TinyXML takes every byte from 127 up as a letter (it cannot classify UTF-8).
+    static bool IsAlpha(char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 127 || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z');
+    }
+    static bool IsNameChar(char c) {
+        return IsAlpha(c) || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.' || c == ':';
+    }
+    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    char Peek(std::size_t ahead = 0) const {
+        return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0';
+    }
+    bool Looking(std::string_view prefix, bool ignoreCase = false) const {
+        if (text_.size() - pos_ < prefix.size()) return false;
+        for (std::size_t i = 0; i < prefix.size(); ++i) {
+            const char c = text_[pos_ + i];
+            if (ignoreCase ? Lower(c) != Lower(prefix[i]) : c != prefix[i]) return false;
+        }
+        return true;
+    }
+    // White space, and the byte-order marks TinyXML skips with it in UTF-8 mode.
+    void SkipWhiteSpace() {
+        while (!AtEnd()) {
+            if (Looking("\xEF\xBB\xBF") || Looking("\xEF\xBF\xBE") || Looking("\xEF\xBF\xBF"))
+                pos_ += 3;
+            else if (IsWhiteSpace(Peek()))
+                ++pos_;
+            else
+                break;
         }
     }
-    return std::string_view::npos;
-}
+    // Moves past the first occurrence of the marker; to the end of the text when there is
+    // none, as TinyXML reads on to the end.
+    void SkipPast(std::string_view marker) {
+        const std::size_t at = text_.find(marker, pos_);
+        pos_ = at == std::string_view::npos ? text_.size() : at + marker.size();
+    }
+    XmlNestingScan Result(bool followed) const { return {maxDepth_, followed}; }
+
+    // One node at '<', identified as TinyXML identifies it. An element whose start tag ends
+    // with '>' stays open on the stack; its contents are read by the caller.
+    bool ParseNode() {
+        if (Looking("<?xml", true)) return ParseDeclaration();
+        // A node that runs to the end of the text leaves nothing after it to count: at the
+        // document level that ends the scan, inside an element the caller refuses it.
+        if (Looking("<!--")) {
+            pos_ += 4;
+            SkipPast("-->");
+            return true;
+        }
+        if (Looking("<![CDATA[")) {
+            pos_ += 9;
+            SkipPast("]]>");
+            return true;
+        }
+        if (Looking("<!") || !(IsAlpha(Peek(1)) || Peek(1) == '_')) {
+            // Anything else TinyXML keeps as an unknown node, which ends at the first '>'
+            // whatever quotes or brackets come before it.
+            ++pos_;
+            SkipPast(">");
+            return true;
+        }
+        return ParseStartTag();
+    }
+
+    bool ParseStartTag() {
+        ++pos_; // '<'
+        const std::size_t nameStart = pos_;
+        while (!AtEnd() && IsNameChar(Peek()))
+            ++pos_;
+        const std::string_view name = text_.substr(nameStart, pos_ - nameStart);
+        ++depth_;
+        maxDepth_ = std::max(maxDepth_, depth_);
+        if (depth_ > stopAbove_) return false;
+        while (true) {
+            SkipWhiteSpace();
+            if (AtEnd()) return false;
+            if (Peek() == '/') {
+                if (Peek(1) != '>') return false;
+                pos_ += 2;
+                --depth_;
+                return true;
+            }
+            if (Peek() == '>') {
+                ++pos_;
+                open_.push_back(name);
+                return true;
+            }
+            if (!ParseAttribute()) return false;
+        }
+    }
+
+    // name = value, the value quoted with ' or " (and then holding anything up to the same
+    // quote) or, as TinyXML tolerates, unquoted up to white space, '/' or '>'.
+    bool ParseAttribute() {
+        SkipWhiteSpace();
+        if (AtEnd() || !(IsAlpha(Peek()) || Peek() == '_')) return false;
+        while (!AtEnd() && IsNameChar(Peek()))
+            ++pos_;
+        SkipWhiteSpace();
+        if (Peek() != '=') return false;
+        ++pos_;
+        SkipWhiteSpace();
+        if (AtEnd()) return false;
+        const char quote = Peek();
+        if (quote == '"' || quote == '\'') {
+            ++pos_;
+            SkipPast(std::string_view(&quote, 1));
+            return !AtEnd();
+        }
+        while (!AtEnd() && !IsWhiteSpace(Peek()) && Peek() != '/' && Peek() != '>') {
+            if (Peek() == '"' || Peek() == '\'') return false;
+            ++pos_;
+        }
+        return !AtEnd();
+    }
+
+    // <?xml ...: TinyXML reads version, encoding and standalone as attributes (so a quoted
+    // value may hold '>'), steps over any other word, and ends at the first '>' between them.
+    bool ParseDeclaration() {
+        pos_ += 5;
+        while (!AtEnd()) {
+            if (Peek() == '>') {
+                ++pos_;
+                return true;
+            }
+            SkipWhiteSpace();
+            if (Looking("version", true) || Looking("encoding", true) ||
+                Looking("standalone", true)) {
+                if (!ParseAttribute()) return AtEnd();
+            } else {
+                while (!AtEnd() && Peek() != '>' && !IsWhiteSpace(Peek()))
+                    ++pos_;
+            }
+        }
+        return true;
+    }
+
+    // The contents of the open elements, down to the level the caller started from: text up
+    // to the next '<', child nodes, and end tags, which must name the element.
+    bool ReadContentsOfOpenElements() {
+        while (!open_.empty()) {
+            SkipWhiteSpace();
+            if (AtEnd()) return false;
+            if (Peek() != '<') {
+                if (!SkipTo('<')) return false;
+                continue;
+            }
+            if (Looking("</")) {
+                // "</name", white space, '>'.
+                pos_ += 2;
+                if (!Looking(open_.back())) return false;
+                pos_ += open_.back().size();
+                SkipWhiteSpace();
+                if (Peek() != '>') return false;
+                ++pos_;
+                open_.pop_back();
+                --depth_;
+                continue;
+            }
+            if (!ParseNode()) return false;
+        }
+        return true;
+    }
+
+    bool SkipTo(char c) {
+        const std::size_t at = text_.find(c, pos_);
+        if (at == std::string_view::npos) return false;
+        pos_ = at;
+        return true;
+    }
+
+    std::string_view text_;
+    int stopAbove_;
+    std::size_t pos_ = 0;
+    int depth_ = 0;
+    int maxDepth_ = 0;
+    std::vector<std::string_view> open_;
+};
 
 } // namespace
 
+XmlNestingScan ScanXmlNesting(std::string_view xml, int stopAbove) {
+    return NestingScanner(xml, stopAbove).Run();
+}
+
 bool NestingDepthWithin(std::string_view xml, int maxDepth) {
-    int depth = 0;
-    std::size_t i = xml.find('<');
-    while (i != std::string_view::npos && i < xml.size()) {
-        const std::string_view rest = xml.substr(i);
-        std::size_t next = std::string_view::npos;
-        if (StartsWith(rest, "<!--")) {
-            next = After(xml, i + 4, "-->");
-        } else if (StartsWith(rest, "<![CDATA[")) {
-            next = After(xml, i + 9, "]]>");
-        } else if (StartsWith(rest, "<?")) {
-            next = After(xml, i + 2, "?>");
-        } else if (StartsWith(rest, "<!")) {
-            next = AfterDeclaration(xml, i + 2);
-        } else if (StartsWith(rest, "</")) {
-            if (depth > 0) --depth;
-            next = After(xml, i + 2, ">");
-        } else {
-            char quote = 0;
-            std::size_t j = i + 1;
-            for (; j < xml.size(); ++j) {
-                const char c = xml[j];
-                if (quote) {
-                    if (c == quote) quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-            // An unterminated tag still opens a level for TinyXML's recursion.
-            if (j >= xml.size() || xml[j - 1] != '/') {
-                if (++depth > maxDepth) return false;
-            }
-            next = j >= xml.size() ? std::string_view::npos : j + 1;
-        }
-        if (next == std::string_view::npos) break;
-        i = xml.find('<', next);
-    }
-    return true;
+    const XmlNestingScan scan = ScanXmlNesting(xml, maxDepth);
+    return scan.followed && scan.maxDepth <= maxDepth;
 }
 
 std::string XmlBytesToUtf8(std::string_view bytes) {
@@ -177,9 +326,11 @@ std::string XmlBytesToUtf8(std::string_view bytes) {
 bool ParseXmlText(std::string_view utf8, TiXmlDocument& doc) {
     doc.Clear();
     doc.ClearError();
-    if (!NestingDepthWithin(utf8, kMaxXmlNestingDepth)) return false;
+    // TinyXML steps over the bytes a UTF-8 lead byte announces, '<' included, so it gets
+    // valid UTF-8 only, the text the nesting scan reads.
+    const std::string text = ValidUtf8(utf8);
+    if (!NestingDepthWithin(text, kMaxXmlNestingDepth)) return false;
     TiXmlBase::SetCondenseWhiteSpace(false);
-    const std::string text(utf8); // TinyXML reads a terminated string
     doc.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
     return !doc.Error() && doc.RootElement() != nullptr;
 }

@@ -13,9 +13,19 @@ namespace zentyra {
 
 inline constexpr int kMaxXmlNestingDepth = 1000;
 
-// Whether no element of the text nests deeper than maxDepth (the root is level 1). A linear
-// scan that skips comments, CDATA, processing instructions, declarations and quoted
-// attribute values; it does not check well-formedness.
+struct XmlNestingScan {
+    int maxDepth = 0;      // the deepest element reached (the root is level 1)
+    bool followed = false; // false where TinyXML would stop with an error, or past stopAbove
+};
+
+// A linear scan that ends every node (declaration, comment, CDATA, unknown node such as a
+// processing instruction or DOCTYPE, element, attribute, text) where TinyXML's parser ends it,
+// so that its depth is never below the depth TinyXML's recursion reaches. It stops as soon
+// as the depth passes stopAbove, and wherever TinyXML would report an error.
+XmlNestingScan ScanXmlNesting(std::string_view xml, int stopAbove);
+
+// Whether the scan follows the whole text without any element nesting deeper than maxDepth.
+// Fails closed: text the scan cannot follow is refused.
 bool NestingDepthWithin(std::string_view xml, int maxDepth);
 
 // The file's text as UTF-8. The encoding comes from a byte-order mark (UTF-8, UTF-16LE/BE),

@@ -122,6 +122,10 @@ TEST(ProjectFile, DamagedFilesGiveTheMessageAndTheFourItemTree) {
     for (int i = 0; i < 200000; ++i)
         nested += "</a>";
     nested += "</Zentyra>";
+    // TinyXML ends these prologue nodes at the first '>', and then recurses once per level.
+    std::string deep;
+    for (int i = 0; i < 40000; ++i)
+        deep += "<a>";
     const std::string good = ProjectXml(Element("class_result", 1));
     struct Case {
         const char* name;
@@ -131,6 +135,9 @@ TEST(ProjectFile, DamagedFilesGiveTheMessageAndTheFourItemTree) {
         {"truncated.xml", good.substr(0, good.size() / 2)},
         {"text.xml", "this is not XML at all"},
         {"nested.xml", nested},
+        {"deep-behind-pi.xml", "<?>" + deep},
+        {"deep-behind-unknown.xml", "<?x >" + deep},
+        {"deep-behind-doctype.xml", "<!DOCTYPE x [ >" + deep},
         {"binary.xml", std::string("\x00\x01\x02\xff\xfe\x00", 6)},
         {"dir", ""}, // replaced by a folder below
     };
