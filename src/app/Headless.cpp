@@ -3,6 +3,7 @@
 #include "app/ItemSelection.h"
 #include "app/PageDump.h"
 #include "app/TreeDump.h"
+#include "app/Version.h"
 #include "document/ProjectFile.h"
 #include "language/KLanguageManagerGeneric.h"
 #include "pieces/PieceFactory.h"
@@ -135,6 +136,11 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "zentyra: %s\n", message.toLocal8Bit().constData());
 }
 
+PdfDocumentInfo DocumentInfo(const ProjectFile& project) {
+    return {project.ProjectName, ReportSettings::instance().address[0], project.ProjectCode,
+            std::string("Zentyra ") + kProgramVersion};
+}
+
 // The layout and the page outputs; needs a QGuiApplication.
 int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectFile& project) {
     TestFontMetrics testMetrics;
@@ -153,8 +159,8 @@ int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectF
     if (!line.dumpPagesPath.empty() && !WriteOutput(line.dumpPagesPath, PageDumpJson(recorder)))
         status = 1;
     std::string error;
-    if (!line.exportPdfPath.empty() &&
-        !ExportPdf(recorder, line.exportPdfPath, &error, ProgressLine("PDF"))) {
+    if (!line.exportPdfPath.empty() && !ExportPdf(recorder, line.exportPdfPath, &error,
+                                                  ProgressLine("PDF"), DocumentInfo(project))) {
         ReportError(error);
         status = 1;
     }

@@ -25,6 +25,7 @@ void PageRecorder::Reset() {
     open_.reset();
     pages_.clear();
     firstPage = 0;
+    navigation = {};
 }
 
 void PageRecorder::Prepare(const PageGeometry& geometry) {

@@ -62,6 +62,10 @@ public:
     PictureProbe& pictures() { return pictures_; }
 
     int firstPage = 0; // recorded page at which printing starts; 0 = page 1
+    // The number the open page gets when it is closed (the next one when none is open).
+    int currentPage() const { return static_cast<int>(pages_.size()) + 1; }
+    // Bookmarks and contents links of the recorded report; not part of any page.
+    ReportNavigation navigation;
     PageRect pageRect;
     int pageWidth = 0;
     int pageHeight = 0;

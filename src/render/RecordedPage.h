@@ -41,4 +41,26 @@ struct RecordedPage {
     std::vector<PageOp> ops;
 };
 
+// Where the report's parts begin, for the bookmarks and links of an exported document. Pages
+// are recorded page numbers (1-based); nothing here is drawn.
+struct OutlineEntry {
+    int level = 0;     // 0 for the cover, the contents and the chapters, 1 for their pieces
+    std::string title; // numbered as printed
+    int page = 0;
+    int y = 0; // where on that page it begins
+};
+
+// A line of the contents page and the page it names.
+struct PageLink {
+    int page = 0;
+    PageRect area;
+    int targetPage = 0;
+    int targetY = 0;
+};
+
+struct ReportNavigation {
+    std::vector<OutlineEntry> outline; // the cover and the contents first, then in print order
+    std::vector<PageLink> links;
+};
+
 } // namespace zentyra

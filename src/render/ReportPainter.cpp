@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace zentyra {
 
@@ -114,9 +115,16 @@ void ReportPainter::RenderReport() {
         if (numbered && pieceNumber == 1) {
             SelectFont(ReportFont::Chapter);
             const std::string title = chapter ? chapter->GetTitle(true) : std::string();
+            AddOutlineEntry(0, SafeFormat("%d. %s", {chapterNumber, title}), chapter);
             Text(left(), y, SafeFormat("%d.  %s", {chapterNumber, title}));
             y += lineHeight + kChapterHeadingSpace;
         }
+        if (numbered)
+            AddOutlineEntry(
+                1, SafeFormat("%d.%d %s", {chapterNumber, pieceNumber, piece->GetTitle(true)}),
+                piece);
+        else
+            AddOutlineEntry(0, piece->GetTitle(true), piece, IsFrontMatter(piece->type));
         afterTitle = true;
         if (IsFrontMatter(piece->type) &&
             (recorder.firstPage == 0 || recorder.firstPage > pageCount))
@@ -125,6 +133,30 @@ void ReportPainter::RenderReport() {
         y += kPieceSpace;
         if (piece->EndsPage()) y = BottomLimit();
     }
+}
+
+void ReportPainter::AddOutlineEntry(int level, std::string title, const CBasePiece* item,
+                                    bool frontMatter) {
+    std::vector<OutlineEntry>& outline = recorder.navigation.outline;
+    const OutlineEntry entry{level, std::move(title), pageCount, y};
+    starts_[item] = {entry.page, entry.y};
+    // The cover and the contents come last in the report but print first.
+    if (frontMatter) {
+        auto at = outline.begin() + static_cast<std::ptrdiff_t>(frontMatterEntries_++);
+        while (at != outline.begin() && std::prev(at)->page > entry.page)
+            --at;
+        outline.insert(at, entry);
+    } else {
+        outline.push_back(entry);
+    }
+}
+
+void ReportPainter::AddContentsLink(const CBasePiece* target) {
+    const auto start = starts_.find(target);
+    if (start == starts_.end() || !dc) return;
+    recorder.navigation.links.push_back({recorder.currentPage(),
+                                         PageRect{left(), y, right(), y + lineHeight},
+                                         start->second.first, start->second.second});
 }
 
 int ReportPainter::NewPage(bool pageNumberInFooter) {
@@ -246,6 +278,7 @@ void ReportPainter::DrawIndex() {
             SelectFont(ReportFont::IndexChapter);
             Text(left(), y, SafeFormat("%d", {c}));
             Text(left() + kIndexNumberColumn, y, title);
+            AddContentsLink(item.get());
             y += lineHeight + 40;
             continue;
         }
@@ -264,6 +297,7 @@ void ReportPainter::DrawIndex() {
             Text(left(), y, title);
         }
         Text(right() - kIndexNumberColumn, y, pageText);
+        AddContentsLink(piece);
         y += lineHeight;
     }
 }

@@ -6,9 +6,12 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 
 namespace zentyra {
 
+class CBasePiece;
 class ProjectFile;
 
 // Where DrawImage places a picture in its box; no flag centres it on that axis.
@@ -67,8 +70,15 @@ private:
     void DrawLogoStrip();
     void DrawHeader();
     void DrawFooter(bool pageNumberInFooter);
+    // A bookmark where item begins: here, on the open page.
+    void AddOutlineEntry(int level, std::string title, const CBasePiece* item,
+                         bool frontMatter = false);
+    // The contents line just drawn at y links to where target began.
+    void AddContentsLink(const CBasePiece* target);
 
     std::string logoPath_; // empty without a configuration directory
+    std::unordered_map<const CBasePiece*, std::pair<int, int>> starts_; // page and y
+    std::size_t frontMatterEntries_ = 0;
 };
 
 // One layout run on a prepared recorder: the painter walks the report, then the last page is

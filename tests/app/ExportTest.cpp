@@ -31,19 +31,6 @@ std::vector<int> Ints(const QJsonValue& value) {
     return numbers;
 }
 
-// Standard output of a shell command.
-std::string Capture(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 // The text ops of a dumped page.
 std::vector<QJsonObject> TextOps(const QJsonObject& page) {
     std::vector<QJsonObject> texts;

@@ -7,6 +7,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,6 +51,19 @@ inline RunResult RunProgram(const std::vector<std::string>& arguments, const Tem
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.errors = ReadFile(errors);
     return run;
+}
+
+// Standard output of a shell command.
+inline std::string Capture(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 struct Item {

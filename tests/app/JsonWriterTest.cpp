@@ -33,7 +33,10 @@ TEST(JsonWriter, NestsAndEscapes) {
 }
 
 TEST(JsonWriter, InvalidUtf8BecomesReplacementCharacters) {
-    EXPECT_EQ(JsonWriter::Escape("a\xff" "b"), "\"a\xEF\xBF\xBD" "b\"");
+    EXPECT_EQ(JsonWriter::Escape("a\xff"
+                                 "b"),
+              "\"a\xEF\xBF\xBD"
+              "b\"");
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "render/qt/PageReplay.h"
 #include "render/qt/PictureCache.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -14,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -76,6 +79,40 @@ void DrawPage(QPainter& painter, const PageGeometry& geometry, double dpi, const
     painter.restore();
 }
 
+// Qt gives the PDF page box whole points (an A4 page is 595 x 842).
+double PaperHeightPoints(QSizeF mm) {
+    const QPageLayout layout = PaperLayout(mm);
+    return layout.fullRectPoints().height();
+}
+
+// The recorder's bookmarks and contents links in the document's terms: pages by their place
+// in print order, positions in points from the bottom of the paper.
+PdfNavigation PdfNavigationOf(const PageRecorder& recorder, double paperHeightPoints) {
+    std::vector<int> printedAt(recorder.pages().size() + 1, -1);
+    const std::vector<int> order = recorder.PrintOrder();
+    for (std::size_t i = 0; i < order.size(); ++i)
+        printedAt[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    const auto position = [&](int page) {
+        return page >= 1 && static_cast<std::size_t>(page) < printedAt.size()
+                   ? printedAt[static_cast<std::size_t>(page)]
+                   : -1;
+    };
+    const QPointF origin = PrintableOrigin(recorder.geometry());
+    const auto x = [&](int units) { return (units + origin.x()) * 72.0 / 254.0; };
+    const auto y = [&](int units) {
+        return paperHeightPoints - (units + origin.y()) * 72.0 / 254.0;
+    };
+    PdfNavigation navigation;
+    for (const OutlineEntry& entry : recorder.navigation.outline)
+        navigation.bookmarks.push_back(
+            {entry.level, entry.title, position(entry.page), y(entry.y)});
+    for (const PageLink& link : recorder.navigation.links)
+        navigation.links.push_back({position(link.page), x(link.area.left), y(link.area.bottom),
+                                    x(link.area.right), y(link.area.top), position(link.targetPage),
+                                    y(link.targetY)});
+    return navigation;
+}
+
 std::string PageFileName(int number) {
     char name[32];
     std::snprintf(name, sizeof name, "page-%03d.png", number);
@@ -85,38 +122,49 @@ std::string PageFileName(int number) {
 } // namespace
 
 bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::string* error,
-               ProgressCallback progress) {
+               ProgressCallback progress, const PdfDocumentInfo& info) {
     const std::vector<const RecordedPage*> pages = PrintedPages(recorder);
     if (pages.empty()) return Fail(error, "No pages to write to " + path);
     const QSizeF paper = PaperSizeMm(recorder.geometry());
     if (paper.isEmpty()) return Fail(error, "No paper size for " + path);
+    // Find out now, not after a thousand pages, whether the file can be written at all.
+    if (!std::ofstream(path + ".part", std::ios::binary | std::ios::trunc))
+        return Fail(error, "Cannot write " + path);
 
-    QPdfWriter writer(QString::fromStdString(path));
-    writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Zentyra"));
-    if (!writer.setPageLayout(PaperLayout(paper)))
-        return Fail(error, "Cannot set the paper size of " + path);
-    QPainter painter;
-    if (!painter.begin(&writer)) return Fail(error, "Cannot write " + path);
-    // Logos and legends are sharp drawings: keep pictures lossless instead of JPEG-encoding them.
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
-    PictureCache pictures;
-    const int total = static_cast<int>(pages.size());
-    for (int i = 0; i < total; ++i) {
-        if (i > 0 && !writer.newPage()) {
-            painter.end();
-            return Fail(error, "Cannot add a page to " + path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QStringLiteral("Zentyra"));
+        writer.setTitle(QString::fromStdString(info.title));
+        if (!writer.setPageLayout(PaperLayout(paper)))
+            return Fail(error, "Cannot set the paper size of " + path);
+        QPainter painter;
+        if (!painter.begin(&writer)) return Fail(error, "Cannot write " + path);
+        // Logos and legends are sharp drawings: keep pictures lossless instead of JPEG-encoding.
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
+        PictureCache pictures;
+        const int total = static_cast<int>(pages.size());
+        for (int i = 0; i < total; ++i) {
+            if (i > 0 && !writer.newPage()) {
+                painter.end();
+                return Fail(error, "Cannot add a page to " + path);
+            }
+            DrawPage(painter, recorder.geometry(), kPdfResolution,
+                     *pages[static_cast<std::size_t>(i)], pictures);
+            if (progress) progress(i + 1, total);
         }
-        DrawPage(painter, recorder.geometry(), kPdfResolution, *pages[static_cast<std::size_t>(i)],
-                 pictures);
-        if (progress) progress(i + 1, total);
+        if (!painter.end()) return Fail(error, "Cannot finish " + path);
     }
-    if (!painter.end()) return Fail(error, "Cannot finish " + path);
-    std::error_code failure;
-    const auto bytes = std::filesystem::file_size(path, failure);
-    if (failure || bytes == 0) return Fail(error, "Cannot write " + path);
-    return true;
+    if (bytes.isEmpty()) return Fail(error, "Cannot write " + path);
+    PdfNavigation navigation = PdfNavigationOf(recorder, PaperHeightPoints(paper));
+    navigation.info = info;
+    return WritePdfWithNavigation(
+        std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), navigation, path,
+        error);
 }
 
 bool ExportPng(const PageRecorder& recorder, const std::string& directory, int dpi,
