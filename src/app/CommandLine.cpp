@@ -24,6 +24,7 @@ constexpr std::array kValueOptions{
     ValueOption{"--select", &CommandLine::selectList},
     ValueOption{"--deselect", &CommandLine::deselectList},
     ValueOption{"--print-language", &CommandLine::printLanguageId},
+    ValueOption{"--out-dir", &CommandLine::outDir},
 };
 
 } // namespace
@@ -36,10 +37,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (argument.empty() || argument.front() != '-') {
             if (line.projectPath.empty()) line.projectPath = argument;
+            line.projectPaths.push_back(argument);
             continue;
         }
         if (argument == "--help" || argument == "-h" || argument == "-?") {
             line.help = true;
+            continue;
+        }
+        if (argument == "--version") {
+            line.version = true;
             continue;
         }
         if (argument == "--test-metrics") {
@@ -84,6 +90,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 std::string CommandLineHelp(const std::string& programName) {
     return "usage: " + programName +
            " [-compact|-full|-lastCfg] [--suite DIR] [OUTPUTS] [OPTIONS] PROJECT.xml\n"
+           "       " +
+           programName +
+           " [-compact|-full|-lastCfg] [--suite DIR] --out-dir DIR [OPTIONS]"
+           " PROJECT.xml...\n"
            "\n"
            "Reads a lighting project file, builds its report and lays it out page by page.\n"
            "\n"
@@ -100,6 +110,9 @@ std::string CommandLineHelp(const std::string& programName) {
            "  --export-png DIR    one PNG per printed page: DIR/page-001.png, ...\n"
            "  --dump-pages FILE   the recorded pages (every text, rule and picture) as JSON\n"
            "  ('-' as FILE writes a dump to standard output)\n"
+           "  --out-dir DIR       batch export: DIR/NAME.pdf for every PROJECT.xml given, one\n"
+           "                      line each on standard error; exit status 0 only when every\n"
+           "                      project was written\n"
            "\n"
            "Options:\n"
            "  --paper A4|Letter   paper size of the layout (default A4)\n"
@@ -111,7 +124,8 @@ std::string CommandLineHelp(const std::string& programName) {
            "                      an unticked chapter are not printed\n"
            "  --print-language ID print in this language of the suite's list, for this run only\n"
            "  --test-metrics      lay out with fixed test font metrics instead of real fonts\n"
-           "  -h, --help          show this help\n";
+           "  -h, --help          show this help\n"
+           "  --version           show the program's version\n";
 }
 
 } // namespace zentyra

@@ -21,15 +21,18 @@ struct CommandLine {
     std::string selectList;      // --select TYPE[:ID],...
     std::string deselectList;    // --deselect TYPE[:ID],...
     std::string printLanguageId; // --print-language ID, as given
+    std::string outDir;          // --out-dir DIR: one NAME.pdf per project
     bool testMetrics = false;    // --test-metrics
     std::string projectPath;     // first argument that is not an option
+    std::vector<std::string> projectPaths; // every argument that is not an option
     bool help = false;
+    bool version = false;
     std::vector<std::string> ignoredFlags;
     std::string error; // non-empty: the command line is unusable, with this explanation
 
     bool headless() const {
         return !dumpTreePath.empty() || !dumpPagesPath.empty() || !exportPdfPath.empty() ||
-               !exportPngDir.empty();
+               !exportPngDir.empty() || !outDir.empty();
     }
     // Whether the report is laid out (any page output asked for).
     bool laysOut() const {

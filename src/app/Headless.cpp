@@ -23,8 +23,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace zentyra {
@@ -105,6 +107,13 @@ bool CheckOptions(const CommandLine& line, RunOptions& options) {
             return fail("--print-language takes a language id, not '" + line.printLanguageId + "'");
     }
     if (line.projectPath.empty()) return fail("no project file given");
+    if (!line.outDir.empty()) {
+        if (!line.dumpTreePath.empty() || !line.dumpPagesPath.empty() ||
+            !line.exportPdfPath.empty() || !line.exportPngDir.empty())
+            return fail("--out-dir writes one PDF per project and takes no other output");
+    } else if (line.projectPaths.size() > 1) {
+        return fail("several project files need --out-dir DIR");
+    }
     return true;
 }
 
@@ -141,19 +150,35 @@ PdfDocumentInfo DocumentInfo(const ProjectFile& project) {
             std::string("Zentyra ") + kProgramVersion};
 }
 
-// The layout and the page outputs; needs a QGuiApplication.
-int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectFile& project) {
-    TestFontMetrics testMetrics;
-    std::unique_ptr<QtFontMetrics> qtMetrics;
-    if (!line.testMetrics) qtMetrics = std::make_unique<QtFontMetrics>();
-    const FontMetrics& metrics = line.testMetrics ? static_cast<const FontMetrics&>(testMetrics)
-                                                  : static_cast<const FontMetrics&>(*qtMetrics);
-    QtPictureProbe pictures;
-    PageRecorder recorder(metrics, pictures);
+// The fonts of every layout of the run: fixed test metrics or the installed fonts.
+class LayoutMetrics {
+public:
+    explicit LayoutMetrics(bool testMetrics) {
+        if (!testMetrics) qt_ = std::make_unique<QtFontMetrics>();
+    }
+    const FontMetrics& metrics() const {
+        return qt_ ? static_cast<const FontMetrics&>(*qt_) : static_cast<const FontMetrics&>(test_);
+    }
+
+private:
+    TestFontMetrics test_;
+    std::unique_ptr<QtFontMetrics> qt_;
+};
+
+int LayOut(PageRecorder& recorder, const RunOptions& options, ProjectFile& project) {
     recorder.Prepare(PageGeometry::ForPaper(options.paper.widthMm, options.paper.heightMm, 1200.0));
     const int pageCount = LayOutReport(recorder, project);
     if (pageCount >= kProgressMinimumPages)
         std::fprintf(stderr, "zentyra: laid out %d pages\n", pageCount);
+    return pageCount;
+}
+
+// The layout and the page outputs; needs a QGuiApplication.
+int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectFile& project) {
+    const LayoutMetrics fonts(line.testMetrics);
+    QtPictureProbe pictures;
+    PageRecorder recorder(fonts.metrics(), pictures);
+    LayOut(recorder, options, project);
 
     int status = 0;
     if (!line.dumpPagesPath.empty() && !WriteOutput(line.dumpPagesPath, PageDumpJson(recorder)))
@@ -170,6 +195,60 @@ int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectF
         status = 1;
     }
     return status;
+}
+
+void ApplyTicks(const RunOptions& options, ProjectFile& project) {
+    if (options.select.empty() && options.deselect.empty()) return;
+    for (const ItemPattern& pattern :
+         ApplyItemSelection(project.tree, options.select, options.deselect))
+        std::fprintf(stderr, "zentyra: warning: no chapter or piece %s in the report\n",
+                     ToString(pattern).c_str());
+}
+
+// Batch export: DIR/NAME.pdf for every project, one line each on standard error. A project
+// that cannot be loaded is not written (its PDF would hold only the cover and the contents),
+// and two projects of the same name never overwrite each other.
+int ExportBatch(const CommandLine& line, const RunOptions& options) {
+    std::error_code failure;
+    std::filesystem::create_directories(line.outDir, failure);
+    if (failure) {
+        ReportError("Cannot create directory " + line.outDir + ": " + failure.message());
+        return 1;
+    }
+    const LayoutMetrics fonts(line.testMetrics);
+    QtPictureProbe pictures;
+    int notWritten = 0;
+    std::set<std::string> written;
+    for (const std::string& path : line.projectPaths) {
+        const std::string name = std::filesystem::path(ToSlashes(path)).stem().string() + ".pdf";
+        const std::string out = (std::filesystem::path(line.outDir) / name).string();
+        auto skip = [&](const std::string& why) {
+            std::fprintf(stderr, "zentyra: %s: not written: %s\n", path.c_str(), why.c_str());
+            ++notWritten;
+        };
+        if (written.count(out)) {
+            skip(out + " was written for an earlier project of the same name");
+            continue;
+        }
+        ProjectFile project(MakePiece);
+        project.Load(path);
+        if (!project.xmlLoaded()) {
+            skip("the project file could not be loaded");
+            continue;
+        }
+        ApplyTicks(options, project);
+        PageRecorder recorder(fonts.metrics(), pictures);
+        const int pages = LayOut(recorder, options, project);
+        std::string error;
+        if (!ExportPdf(recorder, out, &error, ProgressLine("PDF"), DocumentInfo(project))) {
+            skip(error);
+            continue;
+        }
+        written.insert(out);
+        std::fprintf(stderr, "zentyra: %s: wrote %s (%d pages)\n", path.c_str(), out.c_str(),
+                     pages);
+    }
+    return notWritten == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -190,30 +269,32 @@ int RunHeadless(const CommandLine& line) {
 
     selectionMode() = line.selectionMode;
     ReadAppConfig();
-
-    ProjectFile project(MakePiece);
-    project.Load(line.projectPath);
-    int status = project.xmlLoaded() ? 0 : 1;
-
-    if (!options.select.empty() || !options.deselect.empty()) {
-        for (const ItemPattern& pattern :
-             ApplyItemSelection(project.tree, options.select, options.deselect))
-            std::fprintf(stderr, "zentyra: warning: no chapter or piece %s in the report\n",
-                         ToString(pattern).c_str());
-    }
     if (options.printLanguageId && !SwitchPrintLanguage(*options.printLanguageId)) return 1;
 
-    if (!line.dumpTreePath.empty() && !WriteOutput(line.dumpTreePath, TreeDumpJson(project)))
-        status = 1;
-
-    if (line.laysOut()) {
-        // Headless output never needs a display.
+    // Headless output never needs a display.
+    const auto application = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtMessages);
         static int argc = 1;
         static char name[] = "zentyra";
         static char* argv[] = {name, nullptr};
-        QGuiApplication application(argc, argv);
+        return std::make_unique<QGuiApplication>(argc, argv);
+    };
+    if (!line.outDir.empty()) {
+        const auto running = application();
+        return ExportBatch(line, options);
+    }
+
+    ProjectFile project(MakePiece);
+    project.Load(line.projectPath);
+    int status = project.xmlLoaded() ? 0 : 1;
+    ApplyTicks(options, project);
+
+    if (!line.dumpTreePath.empty() && !WriteOutput(line.dumpTreePath, TreeDumpJson(project)))
+        status = 1;
+
+    if (line.laysOut()) {
+        const auto running = application();
         if (LayOutAndExport(line, options, project) != 0) status = 1;
     }
     return status;

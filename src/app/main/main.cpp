@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
+#include "app/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     }
     if (line.help) {
         std::fputs(zentyra::CommandLineHelp(programName).c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("%s %s\n", programName.c_str(), zentyra::kProgramVersion);
         return 0;
     }
     if (!line.headless()) {
