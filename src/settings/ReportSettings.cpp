@@ -1,5 +1,7 @@
 #include "settings/ReportSettings.h"
 
+#include "platform/SuiteLocation.h"
+
 #include "platform/Messages.h"
 #include "platform/Path.h"
 #include "platform/Profile.h"
@@ -56,9 +58,18 @@ std::string SuiteIniPath() {
     const InstallConfig& config = InstallConfig::instance();
     if (config.cfgDir().empty() && !missingConfigDirectoryNoticeGiven) {
         missingConfigDirectoryNoticeGiven = true;
-        DebugMsg("The installation file " + config.installIniPath() +
-                 " names no configuration directory (cfgDir): the settings use their defaults "
-                 "and nothing is saved.");
+        if (FileExists(config.installIniPath())) {
+            DebugMsg("The installation file " + config.installIniPath() +
+                     " names no configuration directory (cfgDir): the settings use their "
+                     "defaults and nothing is saved.");
+        } else {
+            std::string looked;
+            for (const std::string& folder : SuiteSearchPath())
+                looked += (looked.empty() ? "" : ", ") + folder;
+            DebugMsg("No installation file INSTALL.INI was found (looked in " + looked +
+                     "): the settings use their defaults and nothing is saved. Name the suite "
+                     "folder with --suite DIR or ZENTYRA_SUITE.");
+        }
     }
     return SuiteIniPath(config.cfgDir());
 }

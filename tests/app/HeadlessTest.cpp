@@ -110,6 +110,17 @@ TEST(Headless, BadInputIsReportedAndStillGivesTheCoverAndIndex) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("missing-suite"), std::string::npos) << run.errors;
 
+    // A suite folder without INSTALL.INI: said so, and the report still comes out.
+    fs::create_directory(demo.dir.file("empty-suite"));
+    run = RunProgram(
+        {"--suite", demo.dir.file("empty-suite"), "--dump-tree", out, demo.project("road")},
+        demo.dir);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.errors.find("No installation file INSTALL.INI was found (looked in " +
+                              demo.dir.file("empty-suite") + ")"),
+              std::string::npos)
+        << run.errors;
+
     run = RunProgram({"--dump-tree"}, demo.dir);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.errors.find("--help"), std::string::npos) << run.errors;
