@@ -8,7 +8,7 @@ packages=(
   libtinyxml-dev
   qt6-base-dev qt6-image-formats-plugins libqt6svg6 libuemf-dev
   fonts-liberation fonts-dejavu-core
-  libqpdf-dev qpdf poppler-utils
+  libqpdf-dev qpdf poppler-utils dpkg-dev
 )
 
 missing=()

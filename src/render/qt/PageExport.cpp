@@ -85,9 +85,10 @@ double PaperHeightPoints(QSizeF mm) {
     return layout.fullRectPoints().height();
 }
 
-// The recorder's bookmarks and contents links in the document's terms: pages by their place
-// in print order, positions in points from the bottom of the paper.
-PdfNavigation PdfNavigationOf(const PageRecorder& recorder, double paperHeightPoints) {
+} // namespace
+
+PdfNavigation PdfNavigationOf(const PageRecorder& recorder) {
+    const double paperHeightPoints = PaperHeightPoints(PaperSizeMm(recorder.geometry()));
     std::vector<int> printedAt(recorder.pages().size() + 1, -1);
     const std::vector<int> order = recorder.PrintOrder();
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -112,6 +113,8 @@ PdfNavigation PdfNavigationOf(const PageRecorder& recorder, double paperHeightPo
                                     y(link.targetY)});
     return navigation;
 }
+
+namespace {
 
 std::string PageFileName(int number) {
     char name[32];
@@ -160,7 +163,7 @@ bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::strin
         if (!painter.end()) return Fail(error, "Cannot finish " + path);
     }
     if (bytes.isEmpty()) return Fail(error, "Cannot write " + path);
-    PdfNavigation navigation = PdfNavigationOf(recorder, PaperHeightPoints(paper));
+    PdfNavigation navigation = PdfNavigationOf(recorder);
     navigation.info = info;
     return WritePdfWithNavigation(
         std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())), navigation, path,

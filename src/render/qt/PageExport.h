@@ -20,6 +20,10 @@ using ProgressCallback = std::function<void(int done, int total)>;
 bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::string* error,
                ProgressCallback progress = {}, const PdfDocumentInfo& info = {});
 
+// The recorder's bookmarks and contents links in the PDF's terms: pages by their place in
+// print order, positions in points from the bottom of the paper.
+PdfNavigation PdfNavigationOf(const PageRecorder& recorder);
+
 // Writes page-001.png, page-002.png, ... in print order into directory (created if missing),
 // each the whole paper at dpi on white. On failure returns false and, when error is given, a
 // message naming the file.
