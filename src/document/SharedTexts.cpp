@@ -18,8 +18,9 @@ constexpr std::array kTranslatedPhrases = {
     1923, 1922, 6591, 6590, 1918, 6588, 6566, 6586, 1059, 6596, 1923,
 };
 
-void ReplaceAll(std::string& text, std::string_view search, std::string_view replacement) {
-    if (search.empty() || search == replacement) return;
+// True when it replaced anything.
+bool ReplaceAll(std::string& text, std::string_view search, std::string_view replacement) {
+    if (search.empty()) return false;
     std::string result;
     std::size_t from = 0;
     for (std::size_t at = text.find(search); at != std::string::npos;
@@ -28,9 +29,10 @@ void ReplaceAll(std::string& text, std::string_view search, std::string_view rep
         result.append(replacement);
         from = at + search.size();
     }
-    if (from == 0) return;
+    if (from == 0) return false;
     result.append(text, from, std::string::npos);
     text = std::move(result);
+    return true;
 }
 
 std::string ToChars(double value, std::chars_format format, int precision) {
@@ -59,6 +61,10 @@ std::string TranslateNames(std::string_view text, bool translate) {
         ReplaceAll(result, programLanguage().getString(number), printLanguage().getString(number));
     }
     return result;
+}
+
+bool ReplacePhrase(std::string& text, int number) {
+    return ReplaceAll(text, programLanguage().getString(number), printLanguage().getString(number));
 }
 
 std::string FormatNumber(double value, int decimals) {

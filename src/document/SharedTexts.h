@@ -17,6 +17,10 @@ const std::string& LanguageString(bool usePrintLanguage, int number);
 // same-numbered phrase of the print language; with false the text comes back unchanged.
 std::string TranslateNames(std::string_view text, bool translate);
 
+// Replaces every occurrence of the program-language phrase of that number by the print-language
+// phrase of the same number, left to right; true when it replaced anything.
+bool ReplacePhrase(std::string& text, int number);
+
 // Decimals above this are cut to it, so a file cannot ask for a megabyte of zeros.
 inline constexpr int kMaxDecimals = 20;
 // "%.*f" with the given decimals for values strictly between -9999999999 and 9999999999,

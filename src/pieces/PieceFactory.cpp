@@ -1,9 +1,11 @@
 #include "pieces/PieceFactory.h"
 
 #include "pieces/AppendixPieces.h"
+#include "pieces/EnergyPiece.h"
 #include "pieces/LuminairePieces.h"
 #include "pieces/PicturePieces.h"
 #include "pieces/ProjectPieces.h"
+#include "pieces/QualityPiece.h"
 #include "pieces/ResultPiece.h"
 
 namespace zentyra {

@@ -1,6 +1,6 @@
 #pragma once
-// The pieces of the project summary: cover page, place and road information, lighting
-// quality and energy.
+// The pieces of the project summary: cover page, place and road information. Lighting quality
+// and energy have headers of their own.
 #include "document/ReportItems.h"
 #include "document/SharedTexts.h"
 
@@ -33,28 +33,6 @@ public:
     std::string GetClassName() const override { return "CPiece_RoadAppa"; }
     std::string GetTitleText(bool usePrintLanguage) const override {
         return LanguageString(usePrintLanguage, 584);
-    }
-    bool StartsNewPage(ReportPainter& /*painter*/) override { return false; }
-};
-
-class CPiece_EnergeticCalc : public CPiece {
-public:
-    using CPiece::CPiece;
-    std::string GetClassName() const override { return "CPiece_EnergeticCalc"; }
-    std::string GetTitleText(bool usePrintLanguage) const override {
-        return LanguageString(usePrintLanguage, 5841);
-    }
-    // Whether the energy piece needs a fresh page depends on what it prints; it continues
-    // the page until that is decided by the piece itself.
-    bool StartsNewPage(ReportPainter& /*painter*/) override { return false; }
-};
-
-class CPiece_QualitaImpianto : public CPiece {
-public:
-    using CPiece::CPiece;
-    std::string GetClassName() const override { return "CPiece_QualitaImpianto"; }
-    std::string GetTitleText(bool usePrintLanguage) const override {
-        return LanguageString(usePrintLanguage, 5060);
     }
     bool StartsNewPage(ReportPainter& /*painter*/) override { return false; }
 };
