@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config libgtest-dev
-  libtinyxml-dev
+  libtinyxml-dev mdbtools-dev
   qt6-base-dev qt6-image-formats-plugins libqt6svg6 libuemf-dev
   fonts-liberation fonts-dejavu-core
   libqpdf-dev qpdf poppler-utils dpkg-dev
