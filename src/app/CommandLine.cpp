@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "platform/Text.h"
 #include "settings/AppConfig.h"
 
 #include <array>
@@ -27,6 +28,10 @@ constexpr std::array kValueOptions{
     ValueOption{"--out-dir", &CommandLine::outDir},
 };
 
+bool EndsWithXml(std::string_view word) {
+    return word.size() >= 4 && EqualsNoCase(word.substr(word.size() - 4), ".xml");
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -42,6 +47,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (argument == "--help" || argument == "-h" || argument == "-?") {
             line.help = true;
+            continue;
+        }
+        // --print, --print=QUEUE, or --print QUEUE when the next word is no option and no
+        // project file (those end in .xml).
+        if (argument == "--print" || argument.starts_with("--print=")) {
+            line.print = true;
+            if (argument.size() > 8) {
+                line.printQueue = argument.substr(8);
+            } else if (i + 1 < arguments.size() && !arguments[i + 1].empty() &&
+                       arguments[i + 1].front() != '-' && !EndsWithXml(arguments[i + 1])) {
+                line.printQueue = arguments[++i];
+            }
             continue;
         }
         if (argument == "--version") {
@@ -112,6 +129,9 @@ std::string CommandLineHelp(const std::string& programName) {
            "  --export-png DIR    one PNG per printed page: DIR/page-001.png, ...\n"
            "  --dump-pages FILE   the recorded pages (every text, rule and picture) as JSON\n"
            "  ('-' as FILE writes a dump to standard output)\n"
+           "  --print [QUEUE]     print the report on that printer queue (default: the default\n"
+           "                      printer), laid out for its paper and printable area; a QUEUE\n"
+           "                      ending in .xml must be given as --print=QUEUE\n"
            "  --out-dir DIR       batch export: DIR/NAME.pdf for every PROJECT.xml given, one\n"
            "                      line each on standard error; exit status 0 only when every\n"
            "                      project was written\n"

@@ -11,19 +11,21 @@ namespace zentyra {
 
 struct CommandLine {
     int selectionMode = 0;
-    std::string suiteDirectory;  // --suite DIR
-    std::string dumpTreePath;    // --dump-tree FILE
-    std::string dumpPagesPath;   // --dump-pages FILE
-    std::string exportPdfPath;   // --export-pdf FILE
-    std::string exportPngDir;    // --export-png DIR
-    std::string paperName;       // --paper A4|Letter, as given; empty = A4
-    std::string dpiText;         // --dpi N, as given; empty = the default
-    std::string selectList;      // --select TYPE[:ID],...
-    std::string deselectList;    // --deselect TYPE[:ID],...
-    std::string printLanguageId; // --print-language ID, as given
-    std::string outDir;          // --out-dir DIR: one NAME.pdf per project
-    bool testMetrics = false;    // --test-metrics
-    std::string projectPath;     // first argument that is not an option
+    std::string suiteDirectory;            // --suite DIR
+    std::string dumpTreePath;              // --dump-tree FILE
+    std::string dumpPagesPath;             // --dump-pages FILE
+    std::string exportPdfPath;             // --export-pdf FILE
+    std::string exportPngDir;              // --export-png DIR
+    std::string paperName;                 // --paper A4|Letter, as given; empty = A4
+    std::string dpiText;                   // --dpi N, as given; empty = the default
+    std::string selectList;                // --select TYPE[:ID],...
+    std::string deselectList;              // --deselect TYPE[:ID],...
+    std::string printLanguageId;           // --print-language ID, as given
+    std::string outDir;                    // --out-dir DIR: one NAME.pdf per project
+    bool print = false;                    // --print [QUEUE]: print headless
+    std::string printQueue;                // its queue; empty = the default printer
+    bool testMetrics = false;              // --test-metrics
+    std::string projectPath;               // first argument that is not an option
     std::vector<std::string> projectPaths; // every argument that is not an option
     bool help = false;
     bool version = false;
@@ -32,11 +34,11 @@ struct CommandLine {
 
     bool headless() const {
         return !dumpTreePath.empty() || !dumpPagesPath.empty() || !exportPdfPath.empty() ||
-               !exportPngDir.empty() || !outDir.empty();
+               !exportPngDir.empty() || !outDir.empty() || print;
     }
     // Whether the report is laid out (any page output asked for).
     bool laysOut() const {
-        return !dumpPagesPath.empty() || !exportPdfPath.empty() || !exportPngDir.empty();
+        return !dumpPagesPath.empty() || !exportPdfPath.empty() || !exportPngDir.empty() || print;
     }
 };
 

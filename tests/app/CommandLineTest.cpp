@@ -30,6 +30,27 @@ TEST(CommandLine, SelectionSwitchCountsOnlyAsTheExactFirstArgument) {
     }
 }
 
+TEST(CommandLine, PrintTakesAQueueOnlyWhenTheNextWordIsNoOptionAndNoProject) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string queue;
+        std::vector<std::string> projects;
+    } cases[] = {
+        {{"--print", "a.xml"}, "", {"a.xml"}},
+        {{"--print", "PDF", "a.xml"}, "PDF", {"a.xml"}},
+        {{"--print", "--suite", "/s", "a.XML"}, "", {"a.XML"}},
+        {{"--print=odd.xml", "a.xml"}, "odd.xml", {"a.xml"}},
+        {{"a.xml", "--print"}, "", {"a.xml"}},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_TRUE(line.print) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(line.printQueue, c.queue) << ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(line.projectPaths, c.projects) << ::testing::PrintToString(c.arguments);
+        EXPECT_TRUE(line.headless() && line.laysOut());
+    }
+}
+
 TEST(CommandLine, OptionsTakeTheirValuesAndTheProjectIsTheFirstArgumentLeft) {
     CommandLine line =
         ParseCommandLine({"--suite", "/opt/suite", "--dump-tree", "/tmp/t.json", "/p/x.xml"});
