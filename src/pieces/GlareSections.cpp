@@ -175,8 +175,10 @@ void CPiece_QualitaImpianto::DrawGlareSingleObserver(ReportPainter& painter) {
     const Triple from = ReadChildTriple(glare, "CsGrObs");
     const Triple to = ReadChildTriple(glare, "CsGrLook");
     ReportTable table;
+    // The heading texts outlive the loop: a range's temporaries do not.
+    const std::string observer = Print(kObserverString);
     for (const std::string_view text :
-         {std::string_view(Print(kObserverString)), std::string_view("GR"), std::string_view("TI")})
+         {std::string_view(observer), std::string_view("GR"), std::string_view("TI")})
         table.AddCell(1, text, kAlignCentre);
     MarkHeadingRows(table, 1);
     table.AddCell(2,
