@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
+#include "gui/CZentyraApp.h"
 
 #include <cstdio>
 #include <string>
@@ -18,12 +19,6 @@ int main(int argc, char** argv) {
         std::fputs(zentyra::CommandLineHelp(programName).c_str(), stdout);
         return 0;
     }
-    if (!line.headless()) {
-        std::fprintf(stderr,
-                     "%s: this build has no desktop window yet; give an output such as "
-                     "--export-pdf FILE.pdf (see %s --help)\n",
-                     programName.c_str(), programName.c_str());
-        return 2;
-    }
-    return zentyra::RunHeadless(line);
+    if (line.headless()) return zentyra::RunHeadless(line);
+    return RunDesktop(line, argc, argv);
 }
