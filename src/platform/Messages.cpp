@@ -55,4 +55,8 @@ void ReportError(std::string_view text) {
     CurrentMessageSink().show(MessageKind::Error, "Zentyra", text);
 }
 
+void ShowWarning(std::string_view text) {
+    CurrentMessageSink().show(MessageKind::Warning, "Warning", text);
+}
+
 } // namespace zentyra

@@ -7,12 +7,12 @@
 
 namespace zentyra {
 
-enum class MessageKind { Debug, Error };
+enum class MessageKind { Debug, Error, Warning };
 
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // title is "Debug Msg" for debug messages and "Zentyra" for errors.
+    // title is "Debug Msg" for debug messages, "Zentyra" for errors, "Warning" for warnings.
     virtual void show(MessageKind kind, std::string_view title, std::string_view text) = 0;
 };
 
@@ -53,5 +53,7 @@ private:
 void DebugMsg(std::string_view text);
 // User-facing failures, any length.
 void ReportError(std::string_view text);
+// A warning titled "Warning" (the refused second start).
+void ShowWarning(std::string_view text);
 
 } // namespace zentyra

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Headless.h"
 #include "app/Version.h"
+#include "gui/CZentyraApp.h"
 
 #include <cstdio>
 #include <string>
@@ -23,12 +24,6 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", programName.c_str(), zentyra::kProgramVersion);
         return 0;
     }
-    if (!line.headless()) {
-        std::fprintf(stderr,
-                     "%s: this build has no desktop window yet; give an output such as "
-                     "--export-pdf FILE.pdf (see %s --help)\n",
-                     programName.c_str(), programName.c_str());
-        return 2;
-    }
-    return zentyra::RunHeadless(line);
+    if (line.headless()) return zentyra::RunHeadless(line);
+    return RunDesktop(line, argc, argv);
 }
