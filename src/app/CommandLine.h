@@ -21,6 +21,7 @@ struct CommandLine {
     std::string selectList;      // --select TYPE[:ID],...
     std::string deselectList;    // --deselect TYPE[:ID],...
     std::string printLanguageId; // --print-language ID, as given
+    std::string unitsName;       // --units metric|imperial, as given; empty = the suite's
     bool testMetrics = false;    // --test-metrics
     std::string projectPath;     // first argument that is not an option
     bool help = false;

@@ -3,8 +3,10 @@
 #include "pieces/AppendixPieces.h"
 #include "pieces/LuminairePieces.h"
 #include "pieces/PicturePieces.h"
+#include "pieces/PlacePiece.h"
 #include "pieces/ProjectPieces.h"
 #include "pieces/ResultPiece.h"
+#include "pieces/RoadPieces.h"
 
 namespace zentyra {
 
