@@ -75,8 +75,19 @@ void AddHeadings(ReportTable& table, const std::vector<std::array<std::string, 2
     table.GetRow(2)->kind = kRowHeading;
 }
 
+// The label lines after the first: six, one more for a vault on side walls, two more for a
+// circular section.
+int TunnelLineCount(int coverType) {
+    return 6 + (coverType == 1 ? 1 : 0) + (coverType == 3 ? 2 : 0);
+}
+
 void DrawTunnelBlock(ReportPainter& painter, const ProjectFile& project, const RoadData& road) {
     painter.SelectFont(ReportFont::Body);
+    // Under room surfaces that end low on the page the block would run into the footer: it
+    // starts a page of its own when its legend or its lines do not fit.
+    const int needed = std::max(kTunnelLegendHeight,
+                                (TunnelLineCount(road.Tun_coverType) + 3) * painter.lineHeight);
+    if (painter.BottomLimit() - painter.y < needed) painter.NewPage(true);
     const int left = painter.left();
     const int right = painter.right();
     const int centre = (left + right) / 2;

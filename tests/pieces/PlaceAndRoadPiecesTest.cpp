@@ -301,6 +301,25 @@ TEST_F(PlaceInfoTest, WithoutSurfacesOnlyTheHeadingsAreDrawn) {
     EXPECT_EQ(all[0], kSurfaceHeadings);
 }
 
+TEST_F(PlaceInfoTest, ATunnelBlockThatWouldReachTheFooterStartsANewPage) {
+    for (const int surfaces : {50, 60}) {
+        SCOPED_TRACE(surfaces);
+        TearDown();
+        SetUp();
+        std::string content;
+        for (int i = 0; i < surfaces; ++i)
+            content += Surface("S", "", "0.5", "1", "2", "1.5");
+        LayOutOnly(Element("class_placeInfo", 0, content) + Road(true, Tunnel(0)), kPiecePlaceInfo);
+        // Body rows from 735; closing rule and 30 more under them.
+        const int under = 735 + 31 * surfaces + 51;
+        const bool fits = 2769 - under >= 300;
+        EXPECT_EQ(surfaces == 50, fits);
+        EXPECT_EQ(yOf(fits ? 1 : 2, "Mode L20"), fits ? under : 412);
+        for (const TextOp& op : ops<TextOp>(1))
+            EXPECT_TRUE(op.at.y < 2769 || op.align.vertical == VAlign::Bottom) << op.text;
+    }
+}
+
 TEST_F(PlaceInfoTest, RoomAndRoadShareOneTitle) {
     LayOutOnly(Element("class_placeInfo", 0, Surface("Floor", "", "0.3", "1", "2", "1.5")) +
                    Road(false, ""),
