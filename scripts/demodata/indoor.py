@@ -185,6 +185,24 @@ def draw_office_results(folder):
     el.rect(0, 0, ROOM_W, ROOM_H, WALL, width=2)
     legend(c, x1 + 30, y1 + 30, y0 - y1 - 40, lo, hi, "LX")
     write_png(os.path.join(folder, "result2_falsecolours.png"), c)
+
+    # 3: luminance of the north wall (reflectance 0.60) seen from the first desk, false colours
+    wall_lum = [0.6 * office_wall_illuminance(x, z) / math.pi for x in wall_xs for z in wall_zs]
+    stats.append(statistics(wall_lum))
+    lo, hi = stats[-1][0], stats[-1][1]
+    c = Canvas(800, 420)
+    caption(c, "LUMINANCE OF NORTH WALL - OBSERVER AT DESK 1 - CD/M2")
+    el = Plan(c, ROOM_W + 1.6, ROOM_H, margin=40)
+    x0, y1 = el.p(0, ROOM_H)
+    x1, y0 = el.p(ROOM_W, 0)
+    for py in range(y1, y0):
+        for px in range(x0, x1):
+            mx, mz = (px - el.x0) / el.scale, (el.y0 - py) / el.scale
+            value = 0.6 * office_wall_illuminance(mx, mz) / math.pi
+            c.set(px, py, false_colour((value - lo) / (hi - lo)))
+    el.rect(0, 0, ROOM_W, ROOM_H, WALL, width=2)
+    legend(c, x1 + 30, y1 + 30, y0 - y1 - 40, lo, hi, "CD/M2", decimals=1)
+    write_png(os.path.join(folder, "result3_luminance.png"), c)
     return stats
 
 
@@ -307,7 +325,7 @@ def write_indoor_project():
     stats = draw_office_results(os.path.join(folder, "Results"))
     draw_office_rendering(os.path.join(folder, "Rendering.png"))
     draw_office_screenshots(folder)
-    (min0, max0, med0), (min1, max1, med1), (min2, max2, med2) = stats
+    (min0, max0, med0), (min1, max1, med1), (min2, max2, med2), (min3, max3, med3) = stats
     draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "panel")
     surfaces = surfaces_data([
         ("Pavimento", "153,128,102", 0.30, min1, max1, med1),
@@ -370,6 +388,17 @@ def write_indoor_project():
             ("Description", "Parete nord"), ("Min", fmt(min2)), ("Max", fmt(max2)),
             ("Med", fmt(med2)), ("NumDecimals", "0"),
         ], "Results\\result2_falsecolours.png")),
+        ("class_result", 3, "North wall luminance, observer 1", result_info([
+            ("Type", "Luminance"), ("DisplayType", "pseudoColor"), ("e_surfType", "kSurfType_wall"),
+            ("Description", "Parete nord"), ("Min", fmt(min3)), ("Max", fmt(max3)),
+            ("Med", fmt(med3)), ("NumDecimals", "2"), ("ObserverIndex", "1"),
+            ("ObserverName", "Osservatore scrivania 1"), ("ObserverNameShort", "scrivania 1"),
+        ], "Results\\result3_luminance.png")),
+        ("class_result", 4, "Desk 1, cylindrical illuminance", result_info([
+            ("Type", "CylIlluminance"), ("DisplayType", "numeric_Grad"), ("e_surfType", "kSurfType_wpCyl"),
+            ("Description", "Scrivania 1"), ("Min", fmt(0.55 * min0)), ("Max", fmt(0.55 * max0)),
+            ("Med", fmt(0.55 * med0)), ("NumDecimals", "1"), ("PotSpecificaIlluminotecnica", "0"),
+        ], "Results\\result0_numeric.png")),
         ("class_screenShot", 0, "3D view", [el("Filename", complete_name("indoor", "Screenshot1.png"))]),
         ("class_screenShot", 1, "Calculation window",
          [el("Filename", complete_name("indoor", "Screenshot2.png"))]),

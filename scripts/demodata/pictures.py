@@ -248,6 +248,67 @@ def write_bmp(path, canvas, bits=None):
     write_bytes(path, file_header + info + palette + pixels)
 
 
+def _lzw_codes(indices, min_size):
+    """GIF's variable-length LZW: (code, bit width) pairs, with a clear code when the table fills."""
+    clear, end = 1 << min_size, (1 << min_size) + 1
+    size = min_size + 1
+    table = {bytes([i]): i for i in range(clear)}
+    next_code = end + 1
+    codes = [(clear, size)]
+    word = b""
+    for k in indices:
+        longer = word + bytes([k])
+        if longer in table:
+            word = longer
+            continue
+        codes.append((table[word], size))
+        if next_code < 4095:
+            table[longer] = next_code
+            next_code += 1
+            # The decoder adds its entry one code later, so it widens when it reaches 2**size.
+            if next_code > (1 << size) and size < 12:
+                size += 1
+        else:
+            codes.append((clear, size))
+            table = {bytes([i]): i for i in range(clear)}
+            next_code, size = end + 1, min_size + 1
+        word = bytes([k])
+    if word:
+        codes.append((table[word], size))
+    codes.append((end, size))
+    return codes
+
+
+def write_gif(path, canvas):
+    """Writes a GIF89a with a global palette of the picture's colours (at most 256)."""
+    w, h = canvas.width, canvas.height
+    palette = {}
+    indices = bytearray(w * h)
+    for i in range(w * h):
+        c = bytes(canvas.pixels[3 * i:3 * i + 3])
+        k = palette.setdefault(c, len(palette))
+        assert k < 256, "a GIF holds at most 256 colours"
+        indices[i] = k
+    bits = max(2, (len(palette) - 1).bit_length())
+    table = b"".join(sorted(palette, key=palette.get))
+    table += b"\0" * (3 * (1 << bits) - len(table))
+    stream, acc, filled = bytearray(), 0, 0
+    for code, size in _lzw_codes(indices, bits):
+        acc |= code << filled
+        filled += size
+        while filled >= 8:
+            stream.append(acc & 0xFF)
+            acc >>= 8
+            filled -= 8
+    if filled:
+        stream.append(acc & 0xFF)
+    blocks = b"".join(bytes([len(stream[i:i + 255])]) + bytes(stream[i:i + 255])
+                      for i in range(0, len(stream), 255))
+    data = (b"GIF89a" + struct.pack("<HHBBB", w, h, 0x80 | (bits - 1), 0, 0) + table
+            + b"," + struct.pack("<HHHHB", 0, 0, w, h, 0) + bytes([bits]) + blocks + b"\0;")
+    write_bytes(path, data)
+
+
 # ---------------------------------------------------------------------------------------
 # Drawings.
 

@@ -256,6 +256,72 @@ def draw_road_screenshot(path):
         c.text(20, 450 + 30 * k, row, (70, 70, 80), scale=2)
     write_png(path, c)
 
+# ---------------------------------------------------------------------------------------
+# Legends the design application writes beside a road project (GIF, few flat colours).
+
+ASPHALT, WALKWAY, CYCLE, SOIL = (110, 110, 115), (200, 200, 200), (190, 90, 80), (200, 225, 180)
+
+
+def draw_tunnel_legend(path):
+    """Cross-section of a vault on side walls with the letters of the tunnel block's lines."""
+    c = Canvas(360, 240)
+    left, right, floor, wall_top = 60, 300, 210, 120
+    cx, radius = (left + right) // 2, (right - left) // 2
+    outline = [(left, floor), (left, wall_top)]
+    for k in range(0, 181, 5):
+        t = math.radians(180 - k)
+        outline.append((cx + radius * math.cos(t), wall_top - 0.6 * radius * math.sin(t)))
+    outline += [(right, wall_top), (right, floor)]
+    c.polygon(outline, (235, 228, 215))
+    c.fill_rect(left, floor - 60, left + 6, floor, (250, 235, 150))
+    c.fill_rect(right - 6, floor - 60, right, floor, (250, 235, 150))
+    for (xa, ya), (xb, yb) in zip(outline, outline[1:]):
+        c.line(xa, ya, xb, yb, WALL, width=3)
+    c.fill_rect(left, floor, right, floor + 6, ASPHALT)
+    c.line(left, floor + 18, right, floor + 18, DIM)
+    c.text(cx, floor + 22 - 18, "W", DIM, scale=2, anchor="centre")
+    c.line(right + 20, floor, right + 20, int(wall_top - 0.6 * radius), DIM)
+    c.text(right + 26, 90, "H", DIM, scale=2)
+    c.line(left - 20, floor, left - 20, wall_top, DIM)
+    c.text(left - 40, 160, "P", DIM, scale=2)
+    c.text(left + 12, floor - 76, "HW", DIM, scale=2)
+    write_gif(path, c)
+
+
+def draw_zone_legend(path, bands):
+    """The zones across the road, numbered as in the zone table. bands: (label, y1, y2, colour)."""
+    c = Canvas(760, 190)
+    lo, hi = min(b[1] for b in bands), max(b[2] for b in bands)
+    scale = 150.0 / (hi - lo)
+    for label, y1, y2, colour in bands:
+        top, bottom = int(170 - (y2 - lo) * scale), int(170 - (y1 - lo) * scale)
+        c.fill_rect(20, top, 420, bottom, colour)
+        c.rect(20, top, 420, bottom, INK)
+        c.text(440, (top + bottom) // 2 - 7, label, INK, scale=2)
+    c.line(20, 180, 420, 180, DIM)
+    c.text(220, 182 - 16, "X", DIM, scale=2, anchor="centre")
+    write_gif(path, c)
+
+
+def draw_light_legend(path):
+    """A pole with its arm and luminaire: the quantities of the installation table."""
+    c = Canvas(760, 170)
+    ground = 150
+    c.fill_rect(0, ground, 760, ground + 6, ASPHALT)
+    for base in (80, 420):
+        c.fill_rect(base - 3, 30, base + 3, ground, (80, 80, 85))
+        c.line(base, 32, base + 70, 26, (80, 80, 85), width=4)
+        c.polygon([(base + 60, 20), (base + 100, 24), (base + 98, 32), (base + 60, 30)], LUMINAIRE)
+    c.line(60, ground, 60, 30, DIM)
+    c.text(40, 80, "H", DIM, scale=2)
+    c.line(80, 12, 150, 12, DIM)
+    c.text(108, 0, "LC", DIM, scale=2)
+    c.line(80, ground + 12, 420, ground + 12, DIM)
+    c.text(250, ground - 6, "I", DIM, scale=2, anchor="centre")
+    c.text(540, 60, "X Y  POLE", INK, scale=2)
+    c.text(540, 84, "TILT  ROTATION", INK, scale=2)
+    write_gif(path, c)
+
 
 def write_road_project():
     folder = os.path.join(PROJECTS, "road")
@@ -270,7 +336,7 @@ def write_road_project():
         el("Norm", "UNI 11248 / EN 13201-2"), el("DriverAge", "60"), el("Length", fmt(ROAD_LEN)),
         el("PtCalcX", "20"), el("UseWiz", "0"), el("IsTunnel", "1"),
         el("RoadTun", [
-            el("Tun_LumCalcMode", "0"), el("Tun_LumCalcModeStrId", "0"), el("Tun_coverType", "1"),
+            el("Tun_LumCalcMode", "0"), el("Tun_LumCalcModeStrId", "7591"), el("Tun_coverType", "1"),
             el("Tun_tunWidth", fmt(ROAD_W + 2 * WALK_W)), el("Tun_tunHeight", "7.50"),
             el("Tun_tunHeightHO", "0.00"), el("Tun_tunPiedritto", "3.00"), el("Tun_tunDiameter", "0.00"),
             el("Tun_h_walls", "2.50"), el("Tun_color_walls", "0.9 0.87 0.82"),
@@ -379,3 +445,95 @@ def write_road_project():
         ("class_economicCalc", 0, "Economic calculation", empty),
     ]
     write_project(os.path.join(folder, "road.xml"), "02/04/2025", project, calc, elements)
+    draw_tunnel_legend(os.path.join(folder, "LegendFornice.gif"))
+    draw_zone_legend(os.path.join(folder, "LegendRoadZone.gif"), [
+        ("1. CARREGGIATA", 0.0, ROAD_W, ASPHALT), ("2. MARCIAPIEDE SUD", -WALK_W, 0.0, WALKWAY),
+        ("3. MARCIAPIEDE NORD", ROAD_W, ROAD_W + WALK_W, WALKWAY)])
+    draw_light_legend(os.path.join(folder, "LegendRoadLight.gif"))
+    write_street_project()
+
+
+# Street project: an open road (no tunnel) with a cycle lane, in the imperial habit of round
+# feet: lanes of 3.048 m (10 ft), poles every 30.48 m (100 ft).
+
+STREET_LANE, STREET_CYCLE, STREET_WALK = 3.048, 1.524, 1.8288
+
+
+def write_street_project():
+    folder = os.path.join(PROJECTS, "street")
+
+    def fmt3(v):
+        return "%.4f" % v
+
+    carriage = 2 * STREET_LANE
+    road = [
+        el("Norm", "EN 13201-2"), el("DriverAge", "23"), el("Length", "91.44"), el("PtCalcX", "10"),
+        el("UseWiz", "1"), el("IsTunnel", "0"),
+        el("WizInfo", [el("Class", "M4")]),
+        el("Zone", [
+            el("Name", "Carreggiata"), el("Type", "0"), el("Width", fmt3(carriage)), el("Y1", "0.00"),
+            el("Y2", fmt3(carriage)), el("PtCalcY", "6"), el("Height", "0.00"), el("Color", "0.3 0.3 0.32"),
+            el("RTable", "R3"), el("Q0CRif", "0.07"),
+            el("SubZone", [el("Name", "Corsia nord"), el("Direction", "Est"), el("Width", "%.3f" % STREET_LANE),
+                           el("Y1", "0.00"), el("Y2", "%.3f" % STREET_LANE), el("PtCalcY", "3")]),
+            el("SubZone", [el("Name", "Corsia sud"), el("Direction", "Ovest"), el("Width", "%.3f" % STREET_LANE),
+                           el("Y1", "%.3f" % STREET_LANE), el("Y2", fmt3(carriage)), el("PtCalcY", "3")]),
+        ]),
+        el("Zone", [
+            el("Name", "Ciclabile"), el("Type", "2"), el("Width", "%.3f" % STREET_CYCLE),
+            el("Y1", fmt3(carriage)), el("Y2", fmt3(carriage + STREET_CYCLE)), el("PtCalcY", "3"),
+            el("Height", "0.00"), el("Color", "0.75 0.35 0.3"), el("RTable", "R3"), el("Q0CRif", "0.0700"),
+            el("SubZone", [el("Name", "Ciclabile bidirezionale"), el("Direction", "Est-Ovest"),
+                           el("Width", "%.3f" % STREET_CYCLE), el("Y1", fmt3(carriage)),
+                           el("Y2", fmt3(carriage + STREET_CYCLE)), el("PtCalcY", "3")]),
+        ]),
+        el("Zone", [
+            el("Name", "Marciapiede"), el("Type", "1"), el("Width", "%.4f" % STREET_WALK),
+            el("Y1", fmt3(-STREET_WALK)), el("Y2", "0.00"), el("PtCalcY", "2"), el("Height", "0.15"),
+            el("Color", "0.8 0.8 0.8"), el("RTable", "R2"), el("Q0CRif", "0.08"),
+        ]),
+        el("Zone", [
+            el("Name", "Banchina"), el("Type", "5"), el("Width", "0.50"), el("Y1", fmt3(-STREET_WALK - 0.5)),
+            el("Y2", fmt3(-STREET_WALK)), el("PtCalcY", "1"), el("Height", "0.00"), el("RTable", "-"),
+            el("Q0CRif", "0"),
+        ]),
+    ]
+    for name, y, count, virtual, arm, tilt in (
+            ("Fila pali sud", -STREET_WALK - 0.25, 4, "0", 1.5, 10.0),
+            ("Fila pali nord", carriage + STREET_CYCLE + 0.5, 3, "0", 1.0, 5.0),
+            ("Fila di calcolo", carriage / 2, 0, "1", 0.0, 0.0)):
+        road.append(el("Line", [
+            el("Name", name), el("PosX", "0.00"), el("PosY", fmt3(y)), el("Height", "9.144"),
+            el("LumPosX", "0.00"), el("LumPosY", fmt3(y + (arm if y < 0 else -arm))),
+            el("VirtualRow", virtual), el("PostNum", str(count)), el("Interdistance", "30.48"),
+            el("ArmLength", fmt3(arm)), el("LumLC", fmt3(arm)), el("LumTilting", fmt3(tilt)),
+            el("ArmRotation", "90.00" if y < 0 else "270.00"), el("LumRotation", "0.00"),
+            el("LatLumIncl", "0.00"), el("Layer", "ignored"), el("Increm", "9.99"), el("Section", "9.99"),
+            el("LumMaintCoeff", "0.85"), el("LightCode", STREET["code"]),
+            el("LightFlux", "%.0f" % STREET["flux"]), el("LightTypeID", str(STREET["id"])),
+            el("LightTypeStringID", STREET["label"]),
+        ]))
+    project = [
+        ("ProjectName", "Viale dei Tigli – riqualificazione"),
+        ("ProjectCode", "STR-2025-009"),
+        ("ProjectClient", "Comune di Mariano Comense"),
+        ("ProjectNotes", "Strada urbana con pista ciclabile, categoria M4"),
+        ("Comune", "Comune di Mariano Comense"),
+        ("Ubicazione", "Viale dei Tigli"),
+        ("Apparecchio", "Armatura stradale LED 96 W"),
+        ("Ambito", "Illuminazione stradale – EN 13201"),
+        ("Compilatore", "Ing. Marta Colombo"),
+        ("Ditta", "Studio Luce Colombo"),
+        ("Data", "20/05/2025"),
+        ("RifProtocollo", "Prot. n. 2025/0420"),
+        ("ProjectMode", "0"),
+    ]
+    calc = [("Type", "1"), ("Accuracy", "2"), ("UsingSun", "0")]
+    elements = [("class_roadInfo", 0, "Road geometry", road)]
+    write_project(os.path.join(folder, "street.xml"), "20/05/2025", project, calc, elements)
+    draw_zone_legend(os.path.join(folder, "LegendRoadZone.gif"), [
+        ("1. CARREGGIATA", 0.0, carriage, ASPHALT),
+        ("2. CICLABILE", carriage, carriage + STREET_CYCLE, CYCLE),
+        ("3. MARCIAPIEDE", -STREET_WALK, 0.0, WALKWAY),
+        ("4. BANCHINA", -STREET_WALK - 0.5, -STREET_WALK, SOIL)])
+    draw_light_legend(os.path.join(folder, "LegendRoadLight.gif"))

@@ -26,6 +26,7 @@ constexpr std::array kValueOptions{
     ValueOption{"--deselect", &CommandLine::deselectList},
     ValueOption{"--print-language", &CommandLine::printLanguageId},
     ValueOption{"--out-dir", &CommandLine::outDir},
+    ValueOption{"--units", &CommandLine::unitsName},
 };
 
 bool EndsWithXml(std::string_view word) {
@@ -145,6 +146,9 @@ std::string CommandLineHelp(const std::string& programName) {
            "  --deselect LIST     untick these items (applied after --select); the pieces of\n"
            "                      an unticked chapter are not printed\n"
            "  --print-language ID print in this language of the suite's list, for this run only\n"
+           "  --units metric|imperial\n"
+           "                      print in this unit system, for this run only (default: the\n"
+           "                      suite's setting)\n"
            "  --test-metrics      lay out with fixed test font metrics instead of real fonts\n"
            "  -h, --help          show this help\n"
            "  --version           show the program's version\n";

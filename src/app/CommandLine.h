@@ -21,6 +21,7 @@ struct CommandLine {
     std::string selectList;                // --select TYPE[:ID],...
     std::string deselectList;              // --deselect TYPE[:ID],...
     std::string printLanguageId;           // --print-language ID, as given
+    std::string unitsName;                 // --units metric|imperial, as given; empty = the suite's
     std::string outDir;                    // --out-dir DIR: one NAME.pdf per project
     bool print = false;                    // --print [QUEUE]: print headless
     std::string printQueue;                // its queue; empty = the default printer

@@ -21,6 +21,7 @@
 
 #include <QGuiApplication>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -68,6 +69,7 @@ struct RunOptions {
     std::vector<ItemPattern> select;
     std::vector<ItemPattern> deselect;
     std::optional<int> printLanguageId;
+    std::optional<std::uint32_t> unitSystem; // 0 metric, 1 imperial
 };
 
 bool CheckOptions(const CommandLine& line, RunOptions& options) {
@@ -105,6 +107,14 @@ bool CheckOptions(const CommandLine& line, RunOptions& options) {
         options.printLanguageId = ParseWholeNumber(line.printLanguageId);
         if (!options.printLanguageId)
             return fail("--print-language takes a language id, not '" + line.printLanguageId + "'");
+    }
+    if (!line.unitsName.empty()) {
+        if (EqualsNoCase(line.unitsName, "metric"))
+            options.unitSystem = 0;
+        else if (EqualsNoCase(line.unitsName, "imperial"))
+            options.unitSystem = 1;
+        else
+            return fail("--units takes metric or imperial, not '" + line.unitsName + "'");
     }
     if (line.projectPath.empty()) return fail("no project file given");
     if (!line.outDir.empty()) {
@@ -270,6 +280,8 @@ int RunHeadless(const CommandLine& line) {
     selectionMode() = line.selectionMode;
     ReadAppConfig();
     if (options.printLanguageId && !SwitchPrintLanguage(*options.printLanguageId)) return 1;
+    // Like the print language, for this run only: settings are never written headless.
+    if (options.unitSystem) ReportSettings::instance().unitSystem = *options.unitSystem;
 
     // Headless output never needs a display.
     const auto application = [] {

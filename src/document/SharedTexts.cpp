@@ -5,6 +5,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace zentyra {
 
@@ -67,12 +68,16 @@ bool ReplacePhrase(std::string& text, int number) {
     return ReplaceAll(text, programLanguage().getString(number), printLanguage().getString(number));
 }
 
+std::string FormatFixed(double value, int decimals) {
+    if (decimals < 0) decimals = 6;
+    if (decimals > kMaxDecimals) decimals = kMaxDecimals;
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    return ToChars(value, std::chars_format::fixed, decimals);
+}
+
 std::string FormatNumber(double value, int decimals) {
-    if (value > -9999999999.0 && value < 9999999999.0) {
-        if (decimals < 0) decimals = 6;
-        if (decimals > kMaxDecimals) decimals = kMaxDecimals;
-        return ToChars(value, std::chars_format::fixed, decimals);
-    }
+    if (value > -9999999999.0 && value < 9999999999.0) return FormatFixed(value, decimals);
     // to_chars prints inf and nan as printf does; general with precision 6 is "%g".
     return ToChars(value, std::chars_format::general, 6);
 }

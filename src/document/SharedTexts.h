@@ -27,6 +27,8 @@ inline constexpr int kMaxDecimals = 20;
 // otherwise "%g"; always with "." as the decimal point. A negative count means six decimals,
 // as printf takes a negative precision.
 std::string FormatNumber(double value, int decimals);
+// "%.*f" for every value (inf and nan as printf prints them), decimals limited as above.
+std::string FormatFixed(double value, int decimals);
 
 // Unit symbol of a value type (1 length, 3 area, 4 illuminance, 5 luminance, 6 flux) for the
 // unit system of the report settings and the project mode (0 and 1 visible light, 2

@@ -4,9 +4,11 @@
 #include "pieces/EnergyPiece.h"
 #include "pieces/LuminairePieces.h"
 #include "pieces/PicturePieces.h"
+#include "pieces/PlacePiece.h"
 #include "pieces/ProjectPieces.h"
 #include "pieces/QualityPiece.h"
 #include "pieces/ResultPiece.h"
+#include "pieces/RoadPieces.h"
 
 namespace zentyra {
 

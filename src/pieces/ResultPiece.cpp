@@ -4,6 +4,10 @@
 #include "document/ProjectFile.h"
 #include "document/SharedTexts.h"
 #include "language/SafeFormat.h"
+#include "render/ReportPainter.h"
+#include "render/ReportTable.h"
+#include "settings/AppConfig.h"
+#include "settings/ReportSettings.h"
 
 #include <array>
 #include <string_view>
@@ -59,6 +63,8 @@ template <class List, class Name> int IndexOf(const List& list, std::string_view
     return static_cast<int>(list.size());
 }
 
+constexpr double kFootCandlesPerLux = 0.3048 * 0.3048;
+
 enum : int { kCylindrical = 6, kLuminance = 7, kThresholdIncrement = 8, kContrast = 9 };
 
 } // namespace
@@ -88,15 +94,17 @@ void CPiece_Result::LoadData() {
     imagePath = ChildText(FirstChildElement(entry->customData, "Image"), "Path");
 }
 
+std::string CPiece_Result::QuantityName(bool usePrintLanguage) const {
+    if (quantityType < 0 || quantityType >= kQuantityTypeCount) return {};
+    const int column = projectMode == 2 ? 1 : projectMode == 3 ? 2 : 0;
+    const int number = kQuantities[static_cast<std::size_t>(quantityType)]
+                           .titleStrings[static_cast<std::size_t>(column)];
+    return LanguageString(usePrintLanguage, number);
+}
+
 std::string CPiece_Result::GetTitleText(bool usePrintLanguage) const {
     const std::string description = TranslateNames(resultDescription, usePrintLanguage);
-    std::string quantityName;
-    if (quantityType >= 0 && quantityType < kQuantityTypeCount) {
-        const int column = projectMode == 2 ? 1 : projectMode == 3 ? 2 : 0;
-        const int number = kQuantities[static_cast<std::size_t>(quantityType)]
-                               .titleStrings[static_cast<std::size_t>(column)];
-        quantityName = LanguageString(usePrintLanguage, number);
-    }
+    const std::string quantityName = QuantityName(usePrintLanguage);
 
     std::string title;
     if (displayType >= 0 && displayType < kDisplayTypeCount) {
@@ -120,6 +128,76 @@ std::string CPiece_Result::GetTitleText(bool usePrintLanguage) const {
         break;
     }
     return title;
+}
+
+int CPiece_Result::Draw(ReportPainter& painter) {
+    const PrintElementEntry* entry = project->FindElement("class_result", elementId);
+    if (!entry) return 0;
+    painter.DrawPieceTitle(GetTitle(true));
+    const std::string picture = project->ImagePath(*entry);
+    ReportTable table;
+    AddStatistics(table);
+    table.Draw(painter, kTableWiden | kTableCloseBands);
+    painter.y += painter.lineHeight;
+    painter.y = painter.DrawImage(
+        picture, 0, PageRect{painter.left(), painter.y, painter.right(), painter.BottomLimit()});
+    return 0;
+}
+
+void CPiece_Result::AddStatistics(ReportTable& table) const {
+    auto text = [](int number) { return LanguageString(true, number); };
+    for (const int heading : {6380, 5008, 4849, 4354, 5009, 1170, 5011})
+        table.AddCell(1, text(heading), kAlignCentre);
+    table.GetRow(1)->kind = kRowHeading;
+
+    const std::string unit = ResultUnitText(quantityType, projectMode);
+    const double factor = ReportSettings::instance().unitSystem == 1 ? kFootCandlesPerLux : 1.0;
+    table.AddCell(2, QuantityName(true), kAlignCentre);
+    for (const double value : {meanValue, minValue, maxValue}) {
+        const std::string number = maxValue < 0.0 ? "-" : FormatFixed(value * factor, numDecimals);
+        table.AddCell(2, number + " " + unit, kAlignCentre);
+    }
+    // Uniformities, only for a positive mean and maximum. A ratio that is negative or not a
+    // number (from values that are not) prints as a dash.
+    const bool computed = meanValue > 0.0 && maxValue > 0.0;
+    const std::array<double, 3> ratios = {minValue / meanValue, minValue / maxValue,
+                                          meanValue / maxValue};
+    bool anyAboveZero = false;
+    for (const double ratio : ratios) {
+        const bool printable = computed && ratio >= 0.0;
+        anyAboveZero = anyAboveZero || (computed && ratio > 0.0);
+        table.AddCell(2, printable ? FormatFixed(ratio, 2) : "-", kAlignCentre);
+    }
+    int row = 3;
+    if (appConfig().germanReports && anyAboveZero) {
+        const std::array<double, 3> reciprocals = {meanValue / minValue, maxValue / minValue,
+                                                   maxValue / meanValue};
+        for (int column = 1; column <= 4; ++column)
+            table.AddCell(row, "", kAlignCentre);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const bool printable = ratios[i] > 0.0;
+            table.AddCell(row, printable ? "1:" + FormatFixed(reciprocals[i], 2) : "-",
+                          kAlignCentre);
+        }
+        ++row;
+    }
+    auto note = [&](std::string_view label, std::string_view value) {
+        table.AddCell(row, label, kAlignCentre);
+        table.AddCell(row, value, kAlignCentre);
+        table.GetRow(row)->kind = kRowNote;
+        ++row;
+    };
+    if (quantityType == kLuminance) note(text(1091), observerName);
+    if (specificPower != -1.0) {
+        const char* perHundred = projectMode == 2   ? "umol/(s*m2)"
+                                 : projectMode == 3 ? "W/m2"
+                                                    : "lx";
+        note(text(5852), FormatFixed(specificPower, 2) + " [ W/(m²*100" + perHundred + ") ]");
+    }
+    const ProjectFile& p = *project;
+    note(text(1779), p.calcTypeZero
+                         ? text(5014)
+                         : text(5015) + SafeFormat(" (%s:%d)", {text(6294), p.accuracy}));
 }
 
 std::string ResultUnitText(int quantityType, int projectMode) {

@@ -78,10 +78,10 @@ TEST(CommandLine, UnknownFlagsAreIgnoredButMistypedOptionsAndMissingValuesAreErr
 }
 
 TEST(CommandLine, PageOutputsAndLayoutOptionsAreHeadlessAndCombine) {
-    const CommandLine line =
-        ParseCommandLine({"-compact", "--export-pdf", "r.pdf", "--export-png=png", "--dpi", "72",
-                          "--dump-pages", "-", "--paper", "Letter", "--test-metrics", "--select",
-                          "5,26:1", "--deselect=2", "--print-language", "6", "p.xml"});
+    const CommandLine line = ParseCommandLine(
+        {"-compact", "--export-pdf", "r.pdf", "--export-png=png", "--dpi", "72", "--dump-pages",
+         "-", "--paper", "Letter", "--test-metrics", "--select", "5,26:1", "--deselect=2",
+         "--print-language", "6", "--units", "imperial", "p.xml"});
     EXPECT_EQ(line.error, "");
     EXPECT_EQ(line.selectionMode, 1);
     EXPECT_EQ(line.exportPdfPath, "r.pdf");
@@ -93,6 +93,7 @@ TEST(CommandLine, PageOutputsAndLayoutOptionsAreHeadlessAndCombine) {
     EXPECT_EQ(line.selectList, "5,26:1");
     EXPECT_EQ(line.deselectList, "2");
     EXPECT_EQ(line.printLanguageId, "6");
+    EXPECT_EQ(line.unitsName, "imperial");
     EXPECT_EQ(line.projectPath, "p.xml");
     EXPECT_TRUE(line.headless());
     EXPECT_TRUE(line.laysOut());

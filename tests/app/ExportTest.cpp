@@ -212,6 +212,32 @@ TEST_F(Export, TicksAndThePrintLanguageApplyToThisRunOnly) {
     EXPECT_EQ(ReadFile(demo.orvIni()), iniBefore) << "headless runs never write the settings";
 }
 
+TEST_F(Export, TheUnitSystemAppliesToThisRunOnly) {
+    const std::string iniBefore = ReadFile(demo.orvIni());
+    // The street project's spacing of 30.48 m is 100 ft; its lanes of 3.048 m are 10 ft.
+    std::vector<std::string> texts = AllTexts(dumpPages({"--units", "imperial"}, "street"));
+    EXPECT_TRUE(Contains(texts, "100.00"));
+    EXPECT_TRUE(Contains(texts, "10.00"));
+    EXPECT_TRUE(Contains(texts, "[ft]"));
+    EXPECT_FALSE(Contains(texts, "30.48"));
+    for (const std::vector<std::string>& metric :
+         {std::vector<std::string>{}, std::vector<std::string>{"--units=Metric"}}) {
+        texts = AllTexts(dumpPages(metric, "street"));
+        EXPECT_TRUE(Contains(texts, "30.48"));
+        EXPECT_TRUE(Contains(texts, "[m]"));
+        EXPECT_FALSE(Contains(texts, "[ft]"));
+    }
+    // Illuminances of the indoor project in foot-candles.
+    texts = AllTexts(dumpPages({"--units", "imperial"}, "indoor"));
+    EXPECT_TRUE(Contains(texts, "[fc]"));
+    EXPECT_EQ(ReadFile(demo.orvIni()), iniBefore) << "headless runs never write the settings";
+    const RunResult result = run({"--units", "yards", "--dump-pages", demo.dir.file("p.json")});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.errors.find("--units takes metric or imperial, not 'yards'"),
+              std::string::npos)
+        << result.errors;
+}
+
 TEST_F(Export, UnusableOptionsAndOutputsAreReported) {
     struct Case {
         std::vector<std::string> arguments;

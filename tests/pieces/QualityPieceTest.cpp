@@ -75,12 +75,18 @@ TEST_F(QualityPieceTest, VisualComfortRowsPerObserver) {
 TEST_F(QualityPieceTest, AnEmptyVisualComfortElementPrintsItsTitleAndAClosedEmptyTable) {
     LayOut(Element("class_visualComfort", 0));
     EXPECT_EQ(sections(1), (std::vector<std::string>{"Comfort"}));
-    // A table without body rows draws only its closing rule, 20 under the cursor.
-    EXPECT_TRUE(rows(1).empty());
+    // A table without body rows still shows its heading row, closed by a rule.
+    EXPECT_EQ(rows(1), (std::vector<Row>{{"Observer", "Pos", "Look", "VCP", "UGR", "CGI"}}));
     const std::vector<LineOp> lines = ops<LineOp>(1);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back().from, (PagePoint{150, 633 + 35 + 20 + 20}));
-    EXPECT_EQ(lines.back().to, (PagePoint{2000, 633 + 35 + 20 + 20}));
+    // The heading band from 633 + 35 + 20 (one row of 41 and its 10 of spacing), ruled below.
+    const auto ruled = [&](int y) {
+        return std::any_of(lines.begin(), lines.end(), [y](const LineOp& l) {
+            return l.from == PagePoint{150, y} && l.to == PagePoint{2000, y};
+        });
+    };
+    EXPECT_TRUE(ruled(633 + 35 + 20));
+    EXPECT_TRUE(ruled(633 + 35 + 20 + 41 + 10));
 }
 
 TEST(RoadResultsData, ReadsRowsAndObserversInDocumentOrder) {

@@ -432,6 +432,13 @@ TEST_F(ReportTableTest, DegenerateTablesDrawSafely) {
         EXPECT_EQ(Ops(0).texts.at(1).clip, (PageRect{150, 261, 2000, 292}));
     }
     {
+        // Headings without body rows are drawn, with the closing rule under them.
+        Start();
+        ReportTable headingsOnly = MakeTable({{kRowHeading, {"H1", "H2"}}});
+        EXPECT_EQ(Draw(headingsOnly, kTableCloseBands), kTableTop + 41 + 10 + 10 + 21 + 30);
+        EXPECT_EQ(TextsOf(Ops(0), "H1").size(), 1u);
+    }
+    {
         // 200 columns, each wider than half the page: one band per column after the first.
         Start();
         const std::string text(70, 'c');
