@@ -192,6 +192,9 @@ void CSideBar::Apply() {
     const QVariant chosen = ui_->comboPrintLanguage->currentData();
     zentyra::printLanguage().loadLanguage(chosen.isValid() ? chosen.toInt() : -1);
     if (!project_) return;
+    // The boxes as shown are what counts.
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        entries_.SetBox(static_cast<int>(i), items_[i]->checkState(0) == Qt::Checked);
     entries_.ApplyTicks();
     project_->tree.UntickPiecesOfUntickedChapters();
 }
