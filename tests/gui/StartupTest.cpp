@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "gui/CPictureBox.h"
 #include "gui/CZentyraView.h"
 #include "platform/SingleInstance.h"
 
@@ -31,6 +32,12 @@ TEST_F(StartupTest, OpensTheProjectInTheWindowPlacedAndNamed) {
     // The side bar fills the client area.
     EXPECT_EQ(frame().centralWidget(), &sideBar());
     EXPECT_EQ(sideBar().project(), &project());
+    // The cover picture the project names beside itself is shown, and Apply keeps it.
+    EXPECT_TRUE(sideBar().pictureBox().hasPicture());
+    EXPECT_EQ(sideBar().pictureBox().path().toStdString(),
+              demo.dir.file("projects/road/Rendering.png"));
+    sideBar().Apply();
+    EXPECT_EQ(project().coverImagePath, demo.dir.file("projects/road/Rendering.png"));
     const auto roots = RootTexts(sideBar().tree());
     ASSERT_GE(roots.size(), 4u);
     EXPECT_EQ(roots[0], "Cover page");
