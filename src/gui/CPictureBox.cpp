@@ -132,9 +132,12 @@ void CPictureBox::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CPictureBox::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    if (DropFiles(event->mimeData()->urls())) event->acceptProposedAction();
+}
+
+bool CPictureBox::DropFiles(const QList<QUrl>& files) {
     // Only the first dropped file counts.
-    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
-    LoadPicture(urls.front().toLocalFile());
-    event->acceptProposedAction();
+    if (files.isEmpty() || !files.front().isLocalFile()) return false;
+    LoadPicture(files.front().toLocalFile());
+    return true;
 }

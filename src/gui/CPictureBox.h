@@ -4,7 +4,9 @@
 // picture. A file that cannot be read leaves the box empty, without a message.
 #include <QFrame>
 #include <QImage>
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -31,6 +33,9 @@ public:
     const QString& path() const { return path_; }
     bool hasPicture() const { return !path_.isEmpty(); }
     QSize pictureSize() const { return naturalSize_; }
+
+    // Files dropped on the box: the first one is loaded. False when it is not a local file.
+    bool DropFiles(const QList<QUrl>& files);
 
     int drawMode() const { return drawMode_; }
     void setDrawMode(int mode);

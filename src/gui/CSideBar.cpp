@@ -8,6 +8,7 @@
 #include "language/KLanguageManagerGeneric.h"
 #include "language/TextList.h"
 #include "language/TextNumberTable.h"
+#include "pieces/PicturePieces.h"
 #include "settings/InstallConfig.h"
 
 #include <QComboBox>
@@ -132,7 +133,9 @@ void CSideBar::Fill(zentyra::ProjectFile* project) {
     ui_->editDate->setText(text(project->Date));
     ui_->editProjectClient->setText(text(project->ProjectClient));
     ui_->editProjectNotes->setText(text(project->ProjectNotes));
-    ui_->pictureBox->LoadPicture(text(project->coverImagePath));
+    // The design application names the picture relative to the project, as the cover does.
+    ui_->pictureBox->LoadPicture(
+        text(zentyra::CompletePicturePath(*project, project->coverImagePath)));
     FillTree();
 }
 
@@ -192,6 +195,9 @@ void CSideBar::Apply() {
     const QVariant chosen = ui_->comboPrintLanguage->currentData();
     zentyra::printLanguage().loadLanguage(chosen.isValid() ? chosen.toInt() : -1);
     if (!project_) return;
+    // The boxes as shown are what counts.
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        entries_.SetBox(static_cast<int>(i), items_[i]->checkState(0) == Qt::Checked);
     entries_.ApplyTicks();
     project_->tree.UntickPiecesOfUntickedChapters();
 }

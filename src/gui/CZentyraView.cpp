@@ -42,10 +42,12 @@ CZentyraView::~CZentyraView() = default;
 zentyra::PageGeometry CZentyraView::GeometryOf(const QPrinter& printer) {
     const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    const QRectF pageMm = printer.pageRect(QPrinter::Millimeter);
+    // Sizes in mm from the same whole pixels, so that the edges add up exactly.
+    const double dpiX = printer.logicalDpiX() > 0 ? printer.logicalDpiX() : printer.resolution();
+    const double dpiY = printer.logicalDpiY() > 0 ? printer.logicalDpiY() : printer.resolution();
     zentyra::PageGeometry g;
-    g.horzSizeMm = pageMm.width();
-    g.vertSizeMm = pageMm.height();
+    g.horzSizeMm = dpiX > 0 ? page.width() / dpiX * 25.4 : 0;
+    g.vertSizeMm = dpiY > 0 ? page.height() / dpiY * 25.4 : 0;
     g.horzRes = page.width();
     g.vertRes = page.height();
     g.physicalWidth = paper.width();

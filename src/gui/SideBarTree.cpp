@@ -83,6 +83,12 @@ std::vector<int> SideBarTree::SetTicked(int entry, bool ticked) {
     return changed;
 }
 
+void SideBarTree::SetBox(int entry, bool ticked) {
+    if (entry < 0 || entry >= static_cast<int>(entries_.size())) return;
+    SideBarEntry& self = entries_[static_cast<std::size_t>(entry)];
+    if (self.checkable) self.ticked = ticked;
+}
+
 void SideBarTree::ApplyTicks() const {
     for (const SideBarEntry& entry : entries_)
         if (entry.item) entry.item->selected = entry.ticked;

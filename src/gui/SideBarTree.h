@@ -36,6 +36,8 @@ public:
     // its parent; the direct children of an entry take its new state. Returns the other
     // entries whose box changed.
     std::vector<int> SetTicked(int entry, bool ticked);
+    // The box of entry alone, as the widget shows it.
+    void SetBox(int entry, bool ticked);
 
     // Each entry's tick into the `selected` of its item.
     void ApplyTicks() const;
