@@ -119,7 +119,7 @@ bool CheckOptions(const CommandLine& line, RunOptions& options) {
     if (line.projectPath.empty()) return fail("no project file given");
     if (!line.outDir.empty()) {
         if (!line.dumpTreePath.empty() || !line.dumpPagesPath.empty() ||
-            !line.exportPdfPath.empty() || !line.exportPngDir.empty())
+            !line.exportPdfPath.empty() || !line.exportPngDir.empty() || line.print)
             return fail("--out-dir writes one PDF per project and takes no other output");
     } else if (line.projectPaths.size() > 1) {
         return fail("several project files need --out-dir DIR");
@@ -185,6 +185,8 @@ int LayOut(PageRecorder& recorder, const RunOptions& options, ProjectFile& proje
 
 // The layout and the page outputs; needs a QGuiApplication.
 int LayOutAndExport(const CommandLine& line, const RunOptions& options, ProjectFile& project) {
+    if (line.dumpPagesPath.empty() && line.exportPdfPath.empty() && line.exportPngDir.empty())
+        return 0;
     const LayoutMetrics fonts(line.testMetrics);
     QtPictureProbe pictures;
     PageRecorder recorder(fonts.metrics(), pictures);
@@ -263,7 +265,7 @@ int ExportBatch(const CommandLine& line, const RunOptions& options) {
 
 } // namespace
 
-int RunHeadless(const CommandLine& line) {
+int RunHeadless(const CommandLine& line, const HeadlessPrinting* printing) {
     RunOptions options;
     if (!CheckOptions(line, options)) return 2;
 
@@ -284,9 +286,10 @@ int RunHeadless(const CommandLine& line) {
     if (options.unitSystem) ReportSettings::instance().unitSystem = *options.unitSystem;
 
     // Headless output never needs a display.
-    const auto application = [] {
+    const auto application = [&line, printing]() -> std::unique_ptr<QCoreApplication> {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtMessages);
+        if (line.print) return printing->makeApplication();
         static int argc = 1;
         static char name[] = "zentyra";
         static char* argv[] = {name, nullptr};
@@ -306,8 +309,13 @@ int RunHeadless(const CommandLine& line) {
         status = 1;
 
     if (line.laysOut()) {
+        if (line.print && !(printing && printing->makeApplication && printing->print)) {
+            ReportError("This program was built without printing");
+            return 1;
+        }
         const auto running = application();
         if (LayOutAndExport(line, options, project) != 0) status = 1;
+        if (line.print && printing->print(project, line.printQueue) != 0) status = 1;
     }
     return status;
 }

@@ -67,20 +67,32 @@ std::pair<int, int> CZentyraView::PageRange(int fromPage, int toPage, int pageCo
 int CZentyraView::OnBeginPrinting(QPrinter& printer) {
     if (!document_) return 0;
     if (sideBar_) sideBar_->Apply();
+    return LayOutFor(printer, document_->project());
+}
+
+int CZentyraView::LayOutFor(QPrinter& printer, zentyra::ProjectFile& project) {
     // A fresh probe per layout: pictures may have changed since the last job.
     recorder_.reset();
     probe_ = std::make_unique<zentyra::QtPictureProbe>();
     recorder_ = std::make_unique<zentyra::PageRecorder>(metrics_, *probe_);
     recorder_->Prepare(GeometryOf(printer));
-    return zentyra::LayOutReport(*recorder_, document_->project());
+    return zentyra::LayOutReport(*recorder_, project);
 }
 
 int CZentyraView::PrintPages(QPrinter& printer) {
+    return PaintPages(printer, nullptr);
+}
+
+int CZentyraView::PrintProject(QPrinter& printer, zentyra::ProjectFile& project) {
+    return PaintPages(printer, &project);
+}
+
+int CZentyraView::PaintPages(QPrinter& printer, zentyra::ProjectFile* project) {
     zentyra::RecordingMessageSink collected;
     int painted = 0;
     {
         const zentyra::ScopedMessageSink collecting(collected);
-        const int pageCount = OnBeginPrinting(printer);
+        const int pageCount = project ? LayOutFor(printer, *project) : OnBeginPrinting(printer);
         const auto [first, last] = PageRange(printer.fromPage(), printer.toPage(), pageCount);
         const zentyra::PageGeometry& g = recorder_->geometry();
         QPainter painter;

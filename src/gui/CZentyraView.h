@@ -15,6 +15,10 @@
 #include <memory>
 #include <vector>
 
+namespace zentyra {
+class ProjectFile;
+}
+
 class CSideBar;
 class CZentyraDoc;
 class QPrintPreviewDialog;
@@ -47,6 +51,9 @@ public:
 
     // Begin printing, every page in range, end printing. Returns the pages painted.
     int PrintPages(QPrinter& printer);
+    // The same for a project of the caller's, without a document or side bar (printing from
+    // the command line).
+    int PrintProject(QPrinter& printer, zentyra::ProjectFile& project);
     // The side bar's state into the project, then the layout for this printer. Returns the
     // recorded pages.
     int OnBeginPrinting(QPrinter& printer);
@@ -64,6 +71,8 @@ signals:
     void previewEnded();
 
 private:
+    int LayOutFor(QPrinter& printer, zentyra::ProjectFile& project);
+    int PaintPages(QPrinter& printer, zentyra::ProjectFile* project);
     void ShowCollectedMessages(std::vector<zentyra::RecordingMessageSink::Message> messages);
 
     QWidget* window_;   // not owned

@@ -54,6 +54,7 @@ TEST(BatchExport, UnusableCombinationsAreRefusedBeforeAnyWork) {
         {"--out-dir", demo.dir.file("o"), "--dump-pages", "-", demo.project("road")},
         {"--export-pdf", demo.dir.file("x.pdf"), demo.project("road"), demo.project("indoor")},
         {"--out-dir", demo.dir.file("o")},
+        {"--out-dir", demo.dir.file("o"), "--print", demo.project("road")},
     };
     for (std::vector<std::string> arguments : cases) {
         arguments.insert(arguments.begin(), {"--suite", demo.suite()});

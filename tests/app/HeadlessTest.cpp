@@ -121,6 +121,16 @@ TEST(Headless, BadInputIsReportedAndStillGivesTheCoverAndIndex) {
               std::string::npos)
         << run.errors;
 
+    // Printing on a queue that does not exist names it; the tree is still written.
+    run = RunProgram({"--suite", demo.suite(), "--print", "NoSuchQueue", "--dump-tree", out,
+                      demo.project("road")},
+                     demo.dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("There is no printer queue NoSuchQueue (installed: "),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(DumpItems(ReadFile(out)).size() > 4, true);
+
     run = RunProgram({"--dump-tree"}, demo.dir);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.errors.find("--help"), std::string::npos) << run.errors;

@@ -2,6 +2,7 @@
 #include "app/Headless.h"
 #include "app/Version.h"
 #include "gui/CZentyraApp.h"
+#include "gui/HeadlessPrint.h"
 
 #include <cstdio>
 #include <string>
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
         std::printf("%s %s\n", programName.c_str(), zentyra::kProgramVersion);
         return 0;
     }
-    if (line.headless()) return zentyra::RunHeadless(line);
+    if (line.headless()) {
+        const zentyra::HeadlessPrinting printing = zentyra::MakeHeadlessPrinting();
+        return zentyra::RunHeadless(line, &printing);
+    }
     return RunDesktop(line, argc, argv);
 }
