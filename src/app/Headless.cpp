@@ -10,6 +10,7 @@
 #include "platform/Path.h"
 #include "platform/SuiteLocation.h"
 #include "platform/Text.h"
+#include "productdb/ProductImageDatabase.h"
 #include "render/ReportPainter.h"
 #include "render/qt/PageExport.h"
 #include "render/qt/QtFontMetrics.h"
@@ -184,6 +185,8 @@ int RunHeadless(const CommandLine& line) {
 
     selectionMode() = line.selectionMode;
     ReadAppConfig();
+    // Start-up goes on whether or not the product database is there.
+    SetUpProductImageDatabase();
 
     ProjectFile project(MakePiece);
     project.Load(line.projectPath);

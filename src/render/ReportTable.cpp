@@ -120,6 +120,13 @@ public:
         const int headingCount = static_cast<int>(layout_.headings.size());
         const int bodyCount = static_cast<int>(layout_.body.size());
         bool firstRow = true;
+        // A table of headings alone still shows them, with the room they need.
+        if (bodyCount == 0 && headingCount > 0) {
+            if (painter_.BottomLimit() - painter_.y < headingCount * r + kBandSpacing)
+                painter_.NewPage(true);
+            if (!painter_.dc) return;
+            DrawBandTop(columns, width);
+        }
         for (int j = 0; j < bodyCount; ++j) {
             const std::size_t tableIndex = layout_.headings.size() + static_cast<std::size_t>(j);
             const bool image = layout_.rowsInOrder[tableIndex]->HasImage();
