@@ -327,6 +327,7 @@ def write_indoor_project():
     draw_office_screenshots(folder)
     (min0, max0, med0), (min1, max1, med1), (min2, max2, med2), (min3, max3, med3) = stats
     draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "panel")
+    draw_luminaire_picture(os.path.join(folder, "LUM_B.BMP"), "downlight")
     surfaces = surfaces_data([
         ("Pavimento", "153,128,102", 0.30, min1, max1, med1),
         ("Soffitto", "242,242,236", 0.80, 88.0, 131.0, 104.0),
@@ -337,6 +338,12 @@ def write_indoor_project():
     ])
     lights = [(PANEL, "A%d" % (i + 1), "Soffitto", (x, y, ROOM_H), (x, y, WORK_PLANE), (0, 0, 0))
               for i, (x, y) in enumerate(OFFICE_LUMINAIRES)]
+    # The corridor and the stairwell outside the office, dimmed at night; one downlight is off.
+    lights += [(DOWNLIGHT, "B%d" % (i + 1), "Corridoio", (x, ROOM_D + 1.0, ROOM_H), (x, ROOM_D + 1.0, 0.0),
+                (0, 0, 0), 0.5 if i % 4 else 1.0, i != 5)
+               for i, x in enumerate(0.5 + 1.0 * k for k in range(16))]
+    lights += [(PENDANT, "C%d" % (i + 1), "Scala", (x, ROOM_D + 3.0, 4.20), (x, ROOM_D + 3.0, 0.0), (0, 0, 45))
+               for i, x in enumerate((2.0, 6.0))]
     project = [
         ("ProjectName", "Ufficio al 2° piano"),
         ("ProjectCode", "PRJ-2025-017"),
@@ -356,10 +363,16 @@ def write_indoor_project():
     empty = []
     elements = [
         ("class_placeInfo", 0, "Office room, 8.00 x 6.00 x 3.00 m", surfaces),
-        ("class_luminaireInfo", 0, "Luminaire types", luminaire_types_data([PANEL])),
+        ("class_luminaireInfo", 0, "Luminaire types", luminaire_types_data([PANEL, DOWNLIGHT, PENDANT])),
         ("class_lampInfo", 0, "Lamp types", lamp_types_data([
             dict(id=0, name="Modulo LED 36 W 840", code="LM36-840", flux=3600, power=36.0, current=0.9,
-                 kelvin=4000, count=6)])),
+                 kelvin=4000, count=6),
+            dict(id=1, name="Modulo LED 11 W 830", code="LM11-830", flux=1200, power=11.0, current=0.25,
+                 kelvin=3000, count=32),
+            dict(id=2, name="Kit emergenza 1,5 W", code="EM15", flux=180, power=1.5, current=0.05,
+                 kelvin=6000, count=16),
+            dict(id=3, name="Modulo LED 20 W 827", code="LM20-827", flux=2400, power=20.0, current=0.5,
+                 kelvin=2700, count=8)])),
         ("class_luminaireList", 0, "Luminaire positions and aiming", luminaire_list_data(lights)),
         ("class_summaryResult", 0, "Summary of the calculation surfaces", empty),
         ("class_abbCss", 0, "Glare by CSS method", empty),

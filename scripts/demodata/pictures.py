@@ -355,6 +355,10 @@ def draw_luminaire_picture(path, kind):
         c.polygon([(105, 45), (175, 40), (180, 58), (110, 66)], (70, 75, 85))
         c.polygon([(112, 60), (176, 55), (172, 62), (115, 67)], (255, 240, 170))
         c.text(100, 170, "STRADALE", INK, scale=2, anchor="left")
+    elif kind == "downlight":
+        c.polygon([(40, 70), (160, 70), (150, 95), (50, 95)], (205, 208, 214))
+        c.polygon([(60, 95), (140, 95), (130, 110), (70, 110)], (255, 246, 210))
+        c.text(100, 160, "DOWNLIGHT", INK, scale=2, anchor="centre")
     else:
         c.polygon([(40, 70), (160, 70), (170, 130), (30, 130)], (120, 125, 135))
         c.fill_rect(45, 85, 155, 120, (255, 240, 190))
@@ -362,6 +366,25 @@ def draw_luminaire_picture(path, kind):
             c.fill_rect(x, 85, x + 2, 120, (200, 190, 150))
         c.text(100, 160, "GALLERIA", INK, scale=2, anchor="centre")
     write_bmp(path, c)
+
+
+def draw_product_picture(kind):
+    """A catalogue photograph of a product, as the product database's pictures are. The suite
+    keeps them as JPEG files, which the standard library cannot write: they are converted once and
+    kept under scripts/demodata/assets/."""
+    c = Canvas(240, 240, (246, 246, 248))
+    c.shade(lambda x, y: 1.0 - 0.12 * y / 240.0)
+    if kind == "downlight":
+        c.circle(120, 110, 78, (150, 152, 160), fill=(196, 198, 206), width=3)
+        c.circle(120, 110, 56, (120, 122, 130), fill=(255, 244, 200), width=2)
+        c.circle(120, 110, 30, (240, 220, 150), fill=(255, 252, 235))
+        c.text(120, 212, "LUX 100", INK, scale=2, anchor="centre")
+    else:
+        c.line(120, 0, 120, 80, (90, 90, 95), width=2)
+        c.polygon([(60, 120), (180, 120), (150, 80), (90, 80)], (60, 64, 72))
+        c.fill_rect(62, 120, 178, 128, (255, 236, 180))
+        c.text(120, 212, "LUMIERE", INK, scale=2, anchor="centre")
+    return c
 
 
 class Plan:

@@ -382,6 +382,15 @@ def write_road_project():
               for i, (x, y) in enumerate(POLES)]
     lights += [(TUNNEL, "B%d" % (i + 1), "Galleria", (x, y, 5.2), (x, LANE_W, 0.0), (0, 15, 180))
                for i, (x, y) in enumerate(TUNNEL_LIGHTS)]
+    # The approach beyond the drawn stretch: staggered poles every 30 m back to km 2+200, and the
+    # tunnel's interior lights every 6 m, reduced at night; a long list, as roads have.
+    approach = [(-15.0 * (k + 1), ROAD_W + 0.8 if k % 2 == 0 else -0.8) for k in range(130)]
+    lights += [(STREET, "A%d" % (len(POLES) + i + 1), "Palo %d" % (len(POLES) + i + 1), (x, y, POLE_H),
+                (x, LANE_W, 0.0), (0, 5, 180 if y > 0 else 0), 0.7)
+               for i, (x, y) in enumerate(approach)]
+    lights += [(TUNNEL, "B%d" % (len(TUNNEL_LIGHTS) + i + 1), "Galleria interno",
+                (62.5 + 6.0 * i, ROAD_W + 0.3, 5.2), (62.5 + 6.0 * i, LANE_W, 0.0), (0, 15, 180), 0.6)
+               for i in range(60)]
     project = [
         ("ProjectName", "SP 32 – galleria «San Fermo»"),
         ("ProjectCode", "STR-2025-004"),

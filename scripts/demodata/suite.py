@@ -2,8 +2,10 @@
 
 import os
 
-from .common import CRLF, SUITE, write_bytes
+from .common import CRLF, ROOT, SUITE, write_bytes
 from .pictures import draw_logo, write_bmp
+
+ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "assets")
 
 # ---------------------------------------------------------------------------------------
 # Language strings: (number, English, Italian). Menu items carry their mnemonic '&' and the
@@ -124,6 +126,45 @@ STRINGS = [
     (5038, "Luminaire positions", "Posizioni apparecchi"),
     (1338, "Luminaire aiming", "Puntamento apparecchi"),
     (1344, "Contents", "Indice"),
+    # luminaire, lamp, position and aiming tables
+    (5443, "Luminaire", "Apparecchio"),
+    (613, "Colour", "Colore"),
+    (840, "Luminaire count", "N. apparecchi"),
+    (5000, "Lamps", "Lampade"),
+    (6484, "Manufacturer", "Produttore"),
+    (1223, "Product", "Prodotto"),
+    (597, "Optic", "Ottica"),
+    (1224, "Code", "Codice"),
+    (3409, "Optic code", "Codice ottica"),
+    (4999, "Lamp ", "Lampada "),
+    (6488, "Dimming", "Regolazione"),
+    (874, "Flux", "Flusso"),
+    (5897, "Current", "Corrente"),
+    (1238, "Power", "Potenza"),
+    (112, "Number", "Numero"),
+    (36, "lm", "lm"),
+    (1688, "[pcs]", "[pz]"),
+    (892, "Code", "Codice"),
+    (4954, "W", "W"),
+    (7510, "K", "K"),
+    (8164, "Lamps per luminaire", "Lampade per apparecchio"),
+    (8415, "State", "Stato"),
+    (5064, "Maint.", "Manut."),
+    (5065, "factor", "fattore"),
+    (5041, "Position", "Posizione"),
+    (5042, "Rotation", "Rotazione"),
+    (25, "X", "X"),
+    (26, "Y", "Y"),
+    (27, "Z", "Z"),
+    (1307, "RX", "RX"),
+    (1308, "RY", "RY"),
+    (1309, "RZ", "RZ"),
+    (7495, "°", "°"),
+    (5176, "Structure", "Struttura"),
+    (5179, "Aiming point", "Punto di puntamento"),
+    (5180, "Aiming rot.", "Rot. puntamento"),
+    (916, "On", "Acceso"),
+    (915, "Off", "Spento"),
     # result titles: quantity name, then the result's description
     (8371, "%s on %s - numeric values", "%s su %s - valori numerici"),
     (8372, "%s on %s - isolines", "%s su %s - isolinee"),
@@ -215,7 +256,6 @@ STRINGS = [
     (7715, "Installed power", "Potenza installata"),
     (7716, "Luminaire group", "Gruppo di apparecchi"),
     (7717, "Power", "Potenza"),
-    (4954, "W", "W"),
     (5026, "Number", "Numero"),
     (7719, "Additional power", "Potenza aggiuntiva"),
     (7720, "System power", "Potenza di sistema"),
@@ -250,7 +290,6 @@ STRINGS = [
     (5853, "Energy efficiency", "Efficienza energetica"),
     (8679, "/ installed", "/ installata"),
     # room surfaces table
-    (613, "Colour", "Colore"),
     (4996, "Reflectance", "Riflettanza"),
     (4998, "[%]", "[%]"),
     # tunnel section
@@ -290,7 +329,6 @@ STRINGS = [
     (6596, "Cycle lane", "Pista ciclabile"),
     # road installation table
     (648, "Row", "Fila"),
-    (5443, "Luminaire", "Apparecchio"),
     (4917, "Pole X", "Palo X"),
     (4918, "[%s]", "[%s]"),
     (4919, "Pole Y", "Palo Y"),
@@ -303,7 +341,6 @@ STRINGS = [
     (4922, "[%s]", "[%s]"),
     (4923, "Poles", "Pali"),
     (4924, "[n]", "[n]"),
-    (112, "[n]", "[n]"),
     (558, "Spacing", "Interdistanza"),
     (4926, "[%s]", "[%s]"),
     (4928, "[%s]", "[%s]"),
@@ -314,7 +351,6 @@ STRINGS = [
     (7493, "Lum. rot.", "Rot. app."),
     (1909, "Side tilt", "Incl. laterale"),
     (4934, "[%s]", "[%s]"),
-    (7495, "°", "°"),
     (7603, "Layer", "Strato"),
     (7604, "Increment", "Incremento"),
     (7605, "Section", "Sezione"),
@@ -370,6 +406,8 @@ INSTALL_INI = [
     ("prjWorkDir", "..\\projects\\"),
     ("prjDir", "..\\projects\\"),
     ("prjImpExpDir", "..\\projects\\"),
+    ("dbDir", "Db\\"),
+    ("dbName", "Products.mdb"),
 ]
 
 ORV_INI = [
@@ -411,3 +449,16 @@ def write_suite_configuration():
     write_bytes(os.path.join(cfg, "ORV.INI"), profile_text(ORV_INI).encode("cp1252"))
     # The print logo keeps the suite's file name but is a plain 24-bit BMP.
     write_bmp(os.path.join(cfg, "Zada_S.Msg"), draw_logo(), bits=24)
+    write_product_database()
+
+
+def write_product_database():
+    """The product database: the Jet file of the tests (written once by a Jet writer; the standard
+    library has none) and the pictures of the products the demo projects use, each in its
+    producer's folder."""
+    db = os.path.join(SUITE, "Db")
+    with open(os.path.join(ROOT, "tests", "data", "productdb", "productdb.mdb"), "rb") as f:
+        write_bytes(os.path.join(db, "Products.mdb"), f.read())
+    for producer, name in (("ACME", "lx100.jpg"), ("LUMIE", "lumière_1.jpg")):
+        with open(os.path.join(ASSETS, producer, name), "rb") as f:
+            write_bytes(os.path.join(db, producer, name), f.read())

@@ -11,6 +11,7 @@
 #include "platform/Path.h"
 #include "platform/SuiteLocation.h"
 #include "platform/Text.h"
+#include "productdb/ProductImageDatabase.h"
 #include "render/ReportPainter.h"
 #include "render/qt/PageExport.h"
 #include "render/qt/QtFontMetrics.h"
@@ -284,6 +285,8 @@ int RunHeadless(const CommandLine& line, const HeadlessPrinting* printing) {
     if (options.printLanguageId && !SwitchPrintLanguage(*options.printLanguageId)) return 1;
     // Like the print language, for this run only: settings are never written headless.
     if (options.unitSystem) ReportSettings::instance().unitSystem = *options.unitSystem;
+    // Start-up goes on whether or not the product database is there.
+    SetUpProductImageDatabase();
 
     // Headless output never needs a display.
     const auto application = [&line, printing]() -> std::unique_ptr<QCoreApplication> {

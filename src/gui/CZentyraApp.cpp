@@ -1,5 +1,7 @@
 #include "gui/CZentyraApp.h"
 
+#include "productdb/ProductImageDatabase.h"
+
 #include "gui/CMainFrame.h"
 #include "gui/CZentyraDoc.h"
 #include "gui/MessageBoxSink.h"
@@ -60,8 +62,9 @@ bool CZentyraApp::InitInstance() {
     zentyra::ReadAppConfig();
     started_ = true;
 
-    // The product image database is set up here, before the project is opened; its messages
-    // do not stop the start.
+    // The product image database is set up before the project is opened; its messages do not
+    // stop the start.
+    zentyra::SetUpProductImageDatabase();
 
     frame_ = std::make_unique<CMainFrame>();
     document_ = std::make_unique<CZentyraDoc>();

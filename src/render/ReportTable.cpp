@@ -120,7 +120,7 @@ public:
         const int headingCount = static_cast<int>(layout_.headings.size());
         const int bodyCount = static_cast<int>(layout_.body.size());
         bool firstRow = true;
-        // A table of headings only still shows them, so an empty list reads as empty.
+        // A table of headings alone still shows them, with the room they need.
         if (bodyCount == 0 && headingCount > 0) {
             if (painter_.BottomLimit() - painter_.y < headingCount * r + kBandSpacing)
                 painter_.NewPage(true);

@@ -404,6 +404,22 @@ TEST_F(ReportTableTest, NoteRowsFollowTheTableWithTheirSecondColumnAtAFixedPosit
     EXPECT_EQ(TextsOf(ops, "** other").at(0)->at, (PagePoint{520, tableEnd + 30 + kRow}));
 }
 
+TEST_F(ReportTableTest, HeadingsWithoutBodyRowsAreStillDrawn) {
+    Start();
+    ReportTable table = MakeTable({{kRowHeading, {"H1", "H2"}}, {kRowHeading, {"", "[m]"}}});
+    EXPECT_EQ(Draw(table, kTableWiden | kTableCloseBands),
+              kTableTop + 2 * 41 + 10 + 10 + 20 + 1 + 30);
+    const TableOps ops = Ops(0);
+    EXPECT_EQ(TextsOf(ops, "H1").size(), 1u);
+    EXPECT_EQ(TextsOf(ops, "[m]").at(0)->at.y, kTableTop + 41 + 10);
+    // Too little room for them: they go to the next page.
+    Start();
+    painter_->y = kBottomLimit - 2 * kRow - 29;
+    ReportTable late = MakeTable({{kRowHeading, {"H1"}}, {kRowHeading, {"H2"}}});
+    Draw(late, 0);
+    EXPECT_EQ(pageCount(), 2);
+}
+
 TEST_F(ReportTableTest, DegenerateTablesDrawSafely) {
     {
         Start();
