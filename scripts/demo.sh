@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 mkdir -p out
-for project in indoor road street; do
+for project in indoor road street sports; do
   build/src/app/zentyra --suite examples/suite \
     --export-pdf "out/$project.pdf" --dump-tree "out/$project-tree.json" \
     "examples/projects/$project/$project.xml"

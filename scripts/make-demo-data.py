@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the demo suite and the two demo projects under examples/.
+"""Writes the demo suite and the demo projects under examples/.
 
 Everything is generated from the tables of the demodata package beside this script, with the
 standard library only, so the English and Italian language files stay in step and the pictures
@@ -12,6 +12,8 @@ demodata/pictures.py    the raster canvas, its bitmap font, PNG/BMP writers, sha
 demodata/projectxml.py  project XML writing and the data blocks both projects share
 demodata/indoor.py      the indoor project: pictures and project file
 demodata/road.py        the road project: pictures and project file
+demodata/sports.py      the sports-area project: pictures and project file
+demodata/quality.py     lighting-quality and energy data blocks, the energy picture
 
 The output is committed; run the script again after changing a table. It is deterministic.
 """
@@ -21,7 +23,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from demodata import indoor, road, suite  # noqa: E402
+from demodata import indoor, road, sports, suite  # noqa: E402
 from demodata.common import SUITE  # noqa: E402
 
 
@@ -30,6 +32,7 @@ def main():
     suite.write_suite_configuration()
     indoor.write_indoor_project()
     road.write_road_project()
+    sports.write_sports_project()
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@ import os
 from .common import PROJECTS
 from .pictures import *  # noqa: F401,F403
 from .projectxml import *  # noqa: F401,F403
+from .quality import *  # noqa: F401,F403
 
 
 # Indoor project: an 8 m x 6 m office, ceiling 3.00 m, six recessed LED panels.
@@ -328,6 +329,8 @@ def write_indoor_project():
     (min0, max0, med0), (min1, max1, med1), (min2, max2, med2), (min3, max3, med3) = stats
     draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "panel")
     draw_luminaire_picture(os.path.join(folder, "LUM_B.BMP"), "downlight")
+    draw_energy_class(os.path.join(folder, "EnergyClass.png"), "LENI ENERGY CLASS - OFFICE 2ND FLOOR",
+                      "B", "11.6 KWH/M2")
     surfaces = surfaces_data([
         ("Pavimento", "153,128,102", 0.30, min1, max1, med1),
         ("Soffitto", "242,242,236", 0.80, 88.0, 131.0, 104.0),
@@ -375,13 +378,32 @@ def write_indoor_project():
                  kelvin=2700, count=8)])),
         ("class_luminaireList", 0, "Luminaire positions and aiming", luminaire_list_data(lights)),
         ("class_summaryResult", 0, "Summary of the calculation surfaces", empty),
-        ("class_abbCss", 0, "Glare by CSS method", empty),
-        ("class_abbCsGr", 0, "Glare rating GR", empty),
-        ("class_inqLum", 0, "Light pollution", empty),
-        ("class_visualComfort", 0, "Visual comfort (UGR)", empty),
-        ("class_energeticCalc", 0, "Energy calculation (LENI)", empty),
-        ("class_EPI", 0, "Energy performance indicators", empty),
-        ("class_placeEnergetic", 0, "Room energy table", empty),
+        ("class_visualComfort", 0, "Visual comfort (UGR)", visual_comfort_data([
+            (1, "Desk 1", (1.6, 1.5, 1.2), (8.0, 1.5, 1.2), 78.4, 17.6, 14.2),
+            (2, "Desk 2", (4.0, 1.5, 1.2), (4.0, 6.0, 1.2), 81.0, 16.9, 13.5),
+            (3, "Desk 5", (4.0, 4.5, 1.2), (0.0, 4.5, 1.2), 76.2, 18.3, 15.0),
+            (4, "Door", (7.0, 0.5, 1.6), (0.0, 6.0, 1.6), 72.5, 18.9, 15.8),
+        ])),
+        ("class_energeticCalc", 0, "Energy calculation (LENI)", energetic_calc_data(
+            "EN 15193-1", "EnergyClass.png")),
+        ("class_EPI", 0, "Energy performance indicators", epi_data(
+            [("Quadra LED 600 (A)", "36.0", "6")],
+            [("Ufficio", "48.00", "%.0f" % med0)],
+            ("216.0", "6.5", "222.5"), ("2500", "0.0091", "11589"),
+            [("Inverno", "90", [("08-13", "5", "0.90", "1.00", "0.60", "0.80", "0.50", "0.0091"),
+                                ("13-18", "5", "0.85", "1.00", "0.60", "0.80", "0.50", "0.0091"),
+                                ("18-20", "2", "0.40", "0.70", "0.40", "0.50", "0.30", "0.0064")]),
+             ("Primavera", "92", [("08-13", "5", "0.90", "0.80", "0.50", "0.60", "0.40", "0.0073"),
+                                  ("13-18", "5", "0.85", "0.80", "0.50", "0.60", "0.40", "0.0073")]),
+             ("Estate", "92", [("08-13", "5", "0.80", "0.60", "0.40", "0.50", "0.30", "0.0055"),
+                               ("13-18", "5", "0.75", "0.60", "0.40", "0.50", "0.30", "0.0055")]),
+             ("Autunno", "91", [("08-13", "5", "0.90", "0.90", "0.50", "0.70", "0.40", "0.0082"),
+                                ("13-18", "5", "0.85", "0.90", "0.50", "0.70", "0.40", "0.0082"),
+                                ("18-20", "2", "0.40", "0.70", "0.40", "0.50", "0.30", "0.0064")])],
+            ("2456", "8790"))),
+        ("class_placeEnergetic", 0, "Room energy table", place_energetic_data(
+            [("Piano di lavoro", "kSurfType_wpRoom", med0, 48.0, 216.0, 222.5),
+             ("Pavimento", "kSurfType_floor", med1, 48.0, 216.0, 222.5)], used=216.0, installed=222.5)),
         ("class_plantView", 0, "Plan view", image_data("PlantView.png")),
         ("class_lateralView", 0, "Side view", image_data("LateralView.png")),
         ("class_frontView", 0, "Front view", image_data("FrontView.png")),

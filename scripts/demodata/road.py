@@ -6,6 +6,7 @@ import os
 from .common import PROJECTS
 from .pictures import *  # noqa: F401,F403
 from .projectxml import *  # noqa: F401,F403
+from .quality import *  # noqa: F401,F403
 
 
 # Road project: a two-lane road (2 x 3.75 m) with sidewalks, entering a tunnel at x = 40 m.
@@ -332,6 +333,8 @@ def write_road_project():
     (min0, max0, med0), (min1, max1, med1), (min2, max2, med2) = stats
     draw_luminaire_picture(os.path.join(folder, "LUM_A.BMP"), "street")
     draw_luminaire_picture(os.path.join(folder, "LUM_B.BMP"), "tunnel")
+    draw_energy_class(os.path.join(folder, "Results", "EnergyClass.png"), "IPEI* ENERGY CLASS - SP 32",
+                      "A+", "0.024")
     road = [
         el("Norm", "UNI 11248 / EN 13201-2"), el("DriverAge", "60"), el("Length", fmt(ROAD_LEN)),
         el("PtCalcX", "20"), el("UseWiz", "0"), el("IsTunnel", "1"),
@@ -417,15 +420,25 @@ def write_road_project():
             dict(id=1, name="Modulo LED 48 W 740", code="LM48-740", flux=6200, power=48.0, current=0.5,
                  kelvin=4000, count=4)])),
         ("class_luminaireList", 0, "Luminaire positions and aiming", luminaire_list_data(lights)),
-        ("class_roadResults", 0, "Road lighting results by zone", empty),
+        ("class_roadResults", 0, "Road lighting results by zone", road_results_data([
+            ("Carreggiata", "Obs. lane 1", "Lm = 1.12 cd/m²", "Uo = 0.45", "Ul = 0.71", "TI = 8 %", "SR = 0.62"),
+            ("Carreggiata", "Obs. lane 2", "Lm = 1.09 cd/m²", "Uo = 0.44", "Ul = 0.68", "TI = 9 %", "SR = 0.62"),
+            ("Corsia 1", "Obs. lane 1", "Lm = 1.15 cd/m²", "Uo = 0.47", "Ul = 0.73", "TI = 8 %", "SR = 0.63"),
+            ("Corsia 2", "Obs. lane 2", "Lm = 1.06 cd/m²", "Uo = 0.43", "Ul = 0.66", "TI = 9 %", "SR = 0.61"),
+        ])),
         ("class_summaryResult", 0, "Summary of the calculation surfaces", empty),
-        ("class_abbCss", 0, "Glare by CSS method", empty),
-        ("class_abbCsGr", 0, "Glare rating GR", empty),
-        ("class_inqLum", 0, "Light pollution", empty),
-        ("class_visualComfort", 0, "Visual comfort", empty),
-        ("class_energeticCalc", 0, "Energy calculation", empty),
-        ("class_EPI", 0, "Energy performance indicators", empty),
-        ("class_placeEnergetic", 0, "Energy by area", empty),
+        ("class_abbCss", 0, "Glare rating at the lay-by", glare_grid_data(
+            False, [(12.0, -1.0, 1.5), (24.0, -1.0, 1.5)],
+            [(0, (0.0, 0.0, 0.0), a) for a in (0.0, 90.0, 180.0)],
+            lambda i, j: -1 if (i, j) == (1, 1) else 31.4 + 4.2 * i + 2.6 * j)),
+        ("class_abbCsGr", 0, "Glare rating GR", single_glare_data((5.0, 1.9, 1.5), (65.0, 1.9, 0.0), 38.2, 8.4)),
+        ("class_inqLum", 0, "Light pollution", light_pollution_data(0.9, 0.49)),
+        ("class_energeticCalc", 0, "Energy calculation", energetic_calc_data(
+            "IPEI_STAR", "Results\\EnergyClass.png", 0.0236, True)),
+        ("class_EPI", 0, "Energy performance indicators", epi_data(
+            [("Strada LED 96 (A)", "96.0", "3"), ("Galleria LED 48 (B)", "48.0", "4")],
+            [("Carreggiata", "450.00", "21.4"), ("Marciapiedi", "180.00", "9.2")],
+            ("480.0", "9.6", "489.6"), ("4200", "0.043", "3264"))),
         ("class_plantView", 0, "Plan view", image_data("PlantView.png")),
         ("class_lateralView", 0, "Side view", image_data("LateralView.png")),
         ("class_frontView", 0, "Tunnel section", image_data("FrontView.png")),

@@ -15,7 +15,7 @@ constexpr int kPictureBottomGap = 2;
 constexpr int kMaxPictureHeight = 800;
 constexpr int kRoomEnergyLines = 10;
 
-std::string Print(int number) {
+const std::string& Print(int number) {
     return LanguageString(true, number);
 }
 

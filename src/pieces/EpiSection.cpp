@@ -22,7 +22,7 @@ constexpr std::string_view kHours = "h";
 constexpr std::string_view kPowerDensityUnit = "W/(lx•m²)";
 constexpr std::string_view kEnergyUnit = "Wh/m²";
 
-std::string Print(int number) {
+const std::string& Print(int number) {
     return LanguageString(true, number);
 }
 

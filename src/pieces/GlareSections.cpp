@@ -21,7 +21,7 @@ constexpr int kLuminaireTargetString = 1687;
 constexpr int kTableFlags = kTableWiden | kTableCloseBands;
 constexpr int kFirstBodyRow = 4;
 
-std::string Print(int number) {
+const std::string& Print(int number) {
     return LanguageString(true, number);
 }
 
@@ -175,11 +175,9 @@ void CPiece_QualitaImpianto::DrawGlareSingleObserver(ReportPainter& painter) {
     const Triple from = ReadChildTriple(glare, "CsGrObs");
     const Triple to = ReadChildTriple(glare, "CsGrLook");
     ReportTable table;
-    // The heading texts outlive the loop: a range's temporaries do not.
-    const std::string observer = Print(kObserverString);
-    for (const std::string_view text :
-         {std::string_view(observer), std::string_view("GR"), std::string_view("TI")})
-        table.AddCell(1, text, kAlignCentre);
+    table.AddCell(1, Print(kObserverString), kAlignCentre);
+    table.AddCell(1, "GR", kAlignCentre);
+    table.AddCell(1, "TI", kAlignCentre);
     MarkHeadingRows(table, 1);
     table.AddCell(2,
                   SafeFormat("(x=%.2lf;y=%.2lf;z=%.2lf)m ---> (x=%.2lf;y=%.2lf;z=%.2lf)m",

@@ -26,7 +26,7 @@ const std::array<std::initializer_list<int>, 4> kObserverPhraseGroups = {{
     {1685},
 }};
 
-std::string Print(int number) {
+const std::string& Print(int number) {
     return LanguageString(true, number);
 }
 
