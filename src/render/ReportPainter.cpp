@@ -237,6 +237,7 @@ void ReportPainter::DrawSectionTitle(std::string_view text) {
 }
 
 int ReportPainter::DrawImage(const std::string& path, int fitFlags, PageRect box) {
+    if (path.empty()) return y; // no picture named: nothing to look for
     const std::string file = ResolveCaseInsensitive(path);
     PictureProbe& pictures = recorder.pictures();
     if (EndsWithEmf(path)) {
