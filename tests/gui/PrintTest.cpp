@@ -2,6 +2,7 @@
 
 #include "gui/CZentyraView.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
@@ -157,8 +158,15 @@ TEST_F(PrintTest, ThePreviewShowsEveryPage) {
     auto* widget = preview->findChild<QPrintPreviewWidget*>();
     ASSERT_NE(widget, nullptr);
     EXPECT_EQ(widget->pageCount(), pageCount);
-    preview->close();
     EXPECT_FALSE(printChosen);
+    // The preview's print button is the print command: the preview closes and asks for it.
+    QAction* print = nullptr;
+    for (QAction* action : preview->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Print")) print = action;
+    ASSERT_NE(print, nullptr);
+    print->trigger();
+    EXPECT_TRUE(printChosen);
+    EXPECT_EQ(preview->result(), QDialog::Accepted);
 }
 
 } // namespace
