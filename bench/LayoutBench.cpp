@@ -15,11 +15,11 @@
 #include "render/qt/QtPictureProbe.h"
 #include "settings/ReportSettings.h"
 
+#include "BenchSupport.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -31,12 +31,6 @@
 
 namespace zentyra {
 namespace {
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // A piece that prints what the table-heavy pieces print: a title, a section, a long table of
 // numbers with two heading rows, and a picture.
@@ -101,8 +95,7 @@ Run LayOut(int pieces, const std::string& picture, const FontMetrics& metrics, P
     const auto start = std::chrono::steady_clock::now();
     Run run;
     run.pages = LayOutReport(recorder, project);
-    run.layoutSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.layoutSeconds = bench::SecondsSince(start);
     return run;
 }
 
@@ -141,22 +134,12 @@ int main(int argc, char** argv) {
         const Run run = LayOut(pieces, picture, metrics, probe, nullptr);
         std::printf("  %5d pages  %7.3f s  %8.0f pages/s  %6.2f ms/page  peak RSS %.0f MB\n",
                     run.pages, run.layoutSeconds, run.pages / run.layoutSeconds,
-                    1000.0 * run.layoutSeconds / run.pages, PeakMegabytes());
+                    1000.0 * run.layoutSeconds / run.pages, bench::PeakMegabytes());
     }
 
     PageRecorder recorder(metrics, probe);
     const Run run = LayOut(targetPages * piecesPer1000 / 1000, picture, metrics, probe, &recorder);
-    const auto start = std::chrono::steady_clock::now();
-    std::string error;
-    if (!ExportPdf(recorder, pdf, &error)) {
-        std::fprintf(stderr, "layout_bench: %s\n", error.c_str());
-        return 1;
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("PDF export of %d pages: %.2f s, %.0f pages/s, %.1f MB file, peak RSS %.0f MB\n",
-                run.pages, seconds, run.pages / seconds,
-                static_cast<double>(std::filesystem::file_size(pdf)) / 1e6, PeakMegabytes());
+    if (!bench::TimePdfExport(recorder, run.pages, pdf, "layout_bench")) return 1;
 
     // The part of the export that adds bookmarks, links and document information: qpdf reads
     // the finished document again and rewrites it.
@@ -164,12 +147,12 @@ int main(int argc, char** argv) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     const PdfNavigation navigation = PdfNavigationOf(recorder);
     const auto navigationStart = std::chrono::steady_clock::now();
+    std::string error;
     if (!WritePdfWithNavigation(bytes, navigation, pdf, &error)) {
         std::fprintf(stderr, "layout_bench: %s\n", error.c_str());
         return 1;
     }
-    const double navigationSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - navigationStart).count();
+    const double navigationSeconds = bench::SecondsSince(navigationStart);
     std::printf("  of which bookmarks and links (%zu bookmarks, %zu links): %.2f s\n",
                 navigation.bookmarks.size(), navigation.links.size(), navigationSeconds);
     return 0;

@@ -14,9 +14,9 @@
 #include "render/qt/QtPictureProbe.h"
 #include "settings/ReportSettings.h"
 
-#include <QGuiApplication>
+#include "BenchSupport.h"
 
-#include <sys/resource.h>
+#include <QGuiApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -27,12 +27,6 @@
 
 namespace zentyra {
 namespace {
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // A road of poles on both sides, as the design application writes it.
 std::string WriteProject(int luminaires) {
@@ -78,14 +72,12 @@ Run LayOut(int luminaires, bool aiming, PageRecorder& recorder) {
     project.Load(path);
     for (const auto& item : project.tree.items())
         if (item->type == kPieceLuminaireAim) item->selected = aiming;
-    run.loadSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.loadedMegabytes = PeakMegabytes();
+    run.loadSeconds = bench::SecondsSince(start);
+    run.loadedMegabytes = bench::PeakMegabytes();
     recorder.Prepare(PageGeometry::ForPaper(210, 297, 1200), PageMargins{});
     start = std::chrono::steady_clock::now();
     run.pages = LayOutReport(recorder, project);
-    run.layoutSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.layoutSeconds = bench::SecondsSince(start);
     std::filesystem::remove(path);
     return run;
 }
@@ -129,18 +121,8 @@ int main(int argc, char** argv) {
     std::printf("  %6d luminaires  %5d pages  load %6.3f s  layout %6.3f s  %6.0f pages/s  "
                 "peak RSS %.0f MB (%.0f MB once loaded)\n",
                 luminaires, run.pages, run.loadSeconds, run.layoutSeconds,
-                run.pages / run.layoutSeconds, PeakMegabytes(), run.loadedMegabytes);
+                run.pages / run.layoutSeconds, bench::PeakMegabytes(), run.loadedMegabytes);
 
-    const auto start = std::chrono::steady_clock::now();
-    std::string error;
-    if (!ExportPdf(recorder, pdf, &error)) {
-        std::fprintf(stderr, "luminaire_bench: %s\n", error.c_str());
-        return 1;
-    }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("PDF export of %d pages: %.2f s, %.0f pages/s, %.1f MB file, peak RSS %.0f MB\n",
-                run.pages, seconds, run.pages / seconds,
-                static_cast<double>(std::filesystem::file_size(pdf)) / 1e6, PeakMegabytes());
+    if (!bench::TimePdfExport(recorder, run.pages, pdf, "luminaire_bench")) return 1;
     return 0;
 }
