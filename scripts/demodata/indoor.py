@@ -115,6 +115,23 @@ def draw_office_views(folder):
     write_bmp(os.path.join(folder, "LabelsView.bmp"), c)
 
 
+def draw_wall_false_colours(path, title, stats, value, unit, decimals=0):
+    """The north wall in false colours of value(x, z), scaled to the statistics' min and max."""
+    lo, hi = stats[0], stats[1]
+    c = Canvas(800, 420)
+    caption(c, title)
+    el = Plan(c, ROOM_W + 1.6, ROOM_H, margin=40)
+    x0, y1 = el.p(0, ROOM_H)
+    x1, y0 = el.p(ROOM_W, 0)
+    for py in range(y1, y0):
+        for px in range(x0, x1):
+            mx, mz = (px - el.x0) / el.scale, (el.y0 - py) / el.scale
+            c.set(px, py, false_colour((value(mx, mz) - lo) / (hi - lo)))
+    el.rect(0, 0, ROOM_W, ROOM_H, WALL, width=2)
+    legend(c, x1 + 30, y1 + 30, y0 - y1 - 40, lo, hi, unit, decimals=decimals)
+    write_png(path, c)
+
+
 def draw_office_results(folder):
     """Writes the three result pictures and returns their (min, max, mean)."""
     stats = []
@@ -173,37 +190,18 @@ def draw_office_results(folder):
     # 2: false colours on the north wall
     wall_xs, wall_zs = grid_points(ROOM_W, ROOM_H, 0.25)
     stats.append(statistics([office_wall_illuminance(x, z) for x in wall_xs for z in wall_zs]))
-    lo, hi = stats[-1][0], stats[-1][1]
-    c = Canvas(800, 420)
-    caption(c, "ILLUMINANCE ON NORTH WALL - FALSE COLOURS - LX")
-    el = Plan(c, ROOM_W + 1.6, ROOM_H, margin=40)
-    x0, y1 = el.p(0, ROOM_H)
-    x1, y0 = el.p(ROOM_W, 0)
-    for py in range(y1, y0):
-        for px in range(x0, x1):
-            mx, mz = (px - el.x0) / el.scale, (el.y0 - py) / el.scale
-            c.set(px, py, false_colour((office_wall_illuminance(mx, mz) - lo) / (hi - lo)))
-    el.rect(0, 0, ROOM_W, ROOM_H, WALL, width=2)
-    legend(c, x1 + 30, y1 + 30, y0 - y1 - 40, lo, hi, "LX")
-    write_png(os.path.join(folder, "result2_falsecolours.png"), c)
+    draw_wall_false_colours(os.path.join(folder, "result2_falsecolours.png"),
+                            "ILLUMINANCE ON NORTH WALL - FALSE COLOURS - LX", stats[-1],
+                            office_wall_illuminance, "LX")
 
     # 3: luminance of the north wall (reflectance 0.60) seen from the first desk, false colours
-    wall_lum = [0.6 * office_wall_illuminance(x, z) / math.pi for x in wall_xs for z in wall_zs]
-    stats.append(statistics(wall_lum))
-    lo, hi = stats[-1][0], stats[-1][1]
-    c = Canvas(800, 420)
-    caption(c, "LUMINANCE OF NORTH WALL - OBSERVER AT DESK 1 - CD/M2")
-    el = Plan(c, ROOM_W + 1.6, ROOM_H, margin=40)
-    x0, y1 = el.p(0, ROOM_H)
-    x1, y0 = el.p(ROOM_W, 0)
-    for py in range(y1, y0):
-        for px in range(x0, x1):
-            mx, mz = (px - el.x0) / el.scale, (el.y0 - py) / el.scale
-            value = 0.6 * office_wall_illuminance(mx, mz) / math.pi
-            c.set(px, py, false_colour((value - lo) / (hi - lo)))
-    el.rect(0, 0, ROOM_W, ROOM_H, WALL, width=2)
-    legend(c, x1 + 30, y1 + 30, y0 - y1 - 40, lo, hi, "CD/M2", decimals=1)
-    write_png(os.path.join(folder, "result3_luminance.png"), c)
+    def wall_luminance(x, z):
+        return 0.6 * office_wall_illuminance(x, z) / math.pi
+
+    stats.append(statistics([wall_luminance(x, z) for x in wall_xs for z in wall_zs]))
+    draw_wall_false_colours(os.path.join(folder, "result3_luminance.png"),
+                            "LUMINANCE OF NORTH WALL - OBSERVER AT DESK 1 - CD/M2", stats[-1],
+                            wall_luminance, "CD/M2", decimals=1)
     return stats
 
 
