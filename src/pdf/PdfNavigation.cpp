@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace zentyra {
@@ -125,11 +126,25 @@ void SetInfo(QPDF& pdf, const PdfDocumentInfo& info) {
     }
 }
 
+// Written first and renamed over the file once complete.
+std::string TemporaryPath(const std::string& path) {
+    return path + ".part";
+}
+
 } // namespace
+
+bool CanWritePdf(const std::string& path, std::string* error) {
+    const std::string temporary = TemporaryPath(path);
+    const bool writable = static_cast<bool>(std::ofstream(temporary, std::ios::binary));
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    if (!writable && error) *error = "Cannot write " + path;
+    return writable;
+}
 
 bool WritePdfWithNavigation(const std::string& pdfBytes, const PdfNavigation& navigation,
                             const std::string& path, std::string* error) {
-    const std::string temporary = path + ".part";
+    const std::string temporary = TemporaryPath(path);
     try {
         QPDF pdf;
         pdf.setSuppressWarnings(true);

@@ -38,6 +38,11 @@ struct PdfNavigation {
     std::vector<PdfLinkArea> links;
 };
 
+// Whether path can be written, tried on the temporary file that WritePdfWithNavigation writes
+// first (and removed again), so that a long export finds out before it starts. On failure
+// returns false and, when error is given, a message naming the file.
+bool CanWritePdf(const std::string& path, std::string* error);
+
 // Reads the PDF in pdf, adds the navigation and writes the result to path (through a
 // temporary file beside it, so a failure leaves no half-written file). Bookmarks and links
 // naming pages the document does not have are left out. On failure returns false and, when

@@ -16,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -131,8 +130,7 @@ bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::strin
     const QSizeF paper = PaperSizeMm(recorder.geometry());
     if (paper.isEmpty()) return Fail(error, "No paper size for " + path);
     // Find out now, not after a thousand pages, whether the file can be written at all.
-    if (!std::ofstream(path + ".part", std::ios::binary | std::ios::trunc))
-        return Fail(error, "Cannot write " + path);
+    if (!CanWritePdf(path, error)) return false;
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -140,8 +138,7 @@ bool ExportPdf(const PageRecorder& recorder, const std::string& path, std::strin
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setCreator(QStringLiteral("Zentyra"));
-        writer.setTitle(QString::fromStdString(info.title));
+        // The document information is written afterwards, with the bookmarks.
         if (!writer.setPageLayout(PaperLayout(paper)))
             return Fail(error, "Cannot set the paper size of " + path);
         QPainter painter;
