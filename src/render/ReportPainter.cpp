@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace zentyra {
 
@@ -140,12 +139,10 @@ void ReportPainter::AddOutlineEntry(int level, std::string title, const CBasePie
     std::vector<OutlineEntry>& outline = recorder.navigation.outline;
     const OutlineEntry entry{level, std::move(title), pageCount, y};
     starts_[item] = {entry.page, entry.y};
-    // The cover and the contents come last in the report but print first.
+    // The cover and the contents come last in the report but print first, in their order.
     if (frontMatter) {
-        auto at = outline.begin() + static_cast<std::ptrdiff_t>(frontMatterEntries_++);
-        while (at != outline.begin() && std::prev(at)->page > entry.page)
-            --at;
-        outline.insert(at, entry);
+        outline.insert(outline.begin() + static_cast<std::ptrdiff_t>(frontMatterEntries_++),
+                       entry);
     } else {
         outline.push_back(entry);
     }
